@@ -1,0 +1,124 @@
+// Dates of the next new and full Moon from the mean phases and the true-phase series of Meeus
+// ("Astronomical Formulae for Calculators", phases of the Moon), with lunations counted from the new
+// moon of 1900 January.
+#include <cmath>
+#include <tuple>
+
+#include "astronomy.h"
+#include "constants.h"
+#include "degree_trig.h"
+
+namespace astro {
+
+namespace c = constants;
+namespace deg = degrees;
+
+double MeanPhaseDate(double s, double k) {
+    const double t = (s - c::kPhaseTimeEpoch) / c::kDaysPerJulianCentury;
+    const double t2 = t * t;
+    return c::kPhaseEpoch + c::kSynodicMonthDays * k + 0.0001178 * t2 - 1.55e-07 * t2 * t +
+           0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
+}
+
+double TruePhaseDate(double k, double selector) {
+    const double kk = k + selector;
+    const double t = kk / c::kLunationsPerJulianCentury;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    const double meanPhase = c::kPhaseEpoch + c::kSynodicMonthDays * kk + 0.0001178 * t2 -
+                             1.55e-07 * t3 + 0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
+    const bool newOrFull = selector < 0.01 || std::fabs(selector - 0.5) < 0.01;
+    // The series below holds for new and full Moon only; the engine asks for no other phase.
+    if (!newOrFull) return meanPhase;
+
+    const double m = 359.2242 + 29.10535608 * kk - 3.33e-05 * t2 - 3.47e-06 * t3;
+    const double mp = 306.0253 + 385.81691806 * kk + 0.0107306 * t2 + 1.236e-05 * t3;
+    const double f = 21.2964 + 390.67050646 * kk - 0.0016528 * t2 - 2.39e-06 * t3;
+    const double correction =
+        (0.1734 - 0.000393 * t) * deg::Sin(m) + 0.0021 * deg::Sin(2 * m) -
+        0.4068 * deg::Sin(mp) + 0.0161 * deg::Sin(2 * mp) - 0.0004 * deg::Sin(3 * mp) +
+        0.0104 * deg::Sin(2 * f) - 0.0051 * deg::Sin(m + mp) - 0.0074 * deg::Sin(m - mp) +
+        0.0004 * deg::Sin(2 * f + m) - 0.0004 * deg::Sin(2 * f - m) -
+        0.0006 * deg::Sin(2 * f + mp) + 0.001 * deg::Sin(2 * f - mp) +
+        0.0005 * deg::Sin(m + 2 * mp);
+    return meanPhase + correction;
+}
+
+namespace {
+
+CivilDateTime CivilDateTimeOfJulianDay(double jd) {
+    const CalendarDate date = CivilDateOfJulianDay(jd);
+    const double f = (jd + 0.5) - std::floor(jd + 0.5);
+    const auto secs = static_cast<std::int32_t>(f * 86400);
+    CivilDateTime result;
+    result.year = date.year;
+    result.month = date.month;
+    result.day = date.day;
+    result.hour = static_cast<std::uint16_t>(secs / 3600);
+    result.minute = static_cast<std::uint16_t>((secs / 60) % 60);
+    result.second = static_cast<std::uint16_t>(secs - (secs / 60) * 60);
+    return result;
+}
+
+// A phase counts only when its calendar date is strictly later than the input date.
+bool DateIsAfter(const CivilDateTime& phase, int year, int month, int day) {
+    return std::tuple(int{phase.year}, int{phase.month}, int{phase.day}) >
+           std::tuple(year, month, day);
+}
+
+struct PhaseSearch {
+    int year, month, day;
+    PhaseDates dates;
+    bool newFound = false;
+    bool fullFound = false;
+
+    // Steps the mean new moons from 45 days before the date until two of them bracket the midnight
+    // that ends the date, then takes the true phases of that lunation and of the next new moon.
+    void Run(double j) {
+        const double s = j + 0.5;
+        double a = s - 45;
+        const CalendarDate start = CivilDateOfJulianDay(a);
+        double k1 = std::floor(((start.month - 1) * 0.08333333333333333 + start.year - 1900) *
+                               c::kLunationsPerYear);
+        double nt1 = MeanPhaseDate(a, k1);
+        double k2 = k1;
+        for (;;) {
+            a = a + c::kSynodicMonthDays;
+            k2 = k1 + 1;
+            const double nt2 = MeanPhaseDate(a, k2);
+            if (nt1 <= s && nt2 > s) break;
+            nt1 = nt2;
+            k1 = k2;
+        }
+        const CivilDateTime newMoon = CivilDateTimeOfJulianDay(TruePhaseDate(k1, 0.0));
+        const CivilDateTime fullMoon = CivilDateTimeOfJulianDay(TruePhaseDate(k1, 0.5));
+        const CivilDateTime nextNewMoon = CivilDateTimeOfJulianDay(TruePhaseDate(k2, 0.0));
+
+        if (!newFound) {
+            if (DateIsAfter(newMoon, year, month, day)) {
+                dates.nextNewMoon = newMoon;
+                newFound = true;
+            } else if (DateIsAfter(nextNewMoon, year, month, day)) {
+                dates.nextNewMoon = nextNewMoon;
+                newFound = true;
+            }
+        }
+        if (!fullFound && DateIsAfter(fullMoon, year, month, day)) {
+            dates.nextFullMoon = fullMoon;
+            fullFound = true;
+        }
+    }
+};
+
+}  // namespace
+
+PhaseDates FindNextPhases(int year, int month, int day) {
+    PhaseSearch search{year, month, day, {}};
+    const double j = JulianDayNumber(year, month, day);
+    search.Run(j);
+    // A phase that the first lunation has already passed lies in the next one.
+    if (!search.newFound || !search.fullFound) search.Run(j + 29);
+    return search.dates;
+}
+
+}  // namespace astro

@@ -1,0 +1,151 @@
+#include "cli_options.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace cli {
+
+namespace {
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+std::optional<int> ParseDigits(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        value = value * 10 + (ch - '0');
+    }
+    return value;
+}
+
+// YYYY-MM-DD, a date that exists, years 1 to 9999.
+bool ParseDate(std::string_view text, CliOptions& options) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    const auto year = ParseDigits(text.substr(0, 4));
+    const auto month = ParseDigits(text.substr(5, 2));
+    const auto day = ParseDigits(text.substr(8, 2));
+    if (!year || !month || !day) return false;
+    if (*year < 1 || *month < 1 || *month > 12) return false;
+    if (*day < 1 || *day > DaysInMonth(*year, *month)) return false;
+    options.year = *year;
+    options.month = *month;
+    options.day = *day;
+    return true;
+}
+
+// A finite decimal number; from_chars reads the "C" notation regardless of the locale.
+std::optional<double> ParseNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+CliParseResult Failure(std::string message) {
+    CliParseResult result;
+    result.error = std::move(message);
+    return result;
+}
+
+}  // namespace
+
+const char* CliUsage() {
+    return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG --offset HOURS [--json]\n"
+           "  --date    the calendar date (years 1901 to 2099 are computed)\n"
+           "  --lat     latitude in degrees, north positive, -90 to 90\n"
+           "  --lon     longitude in degrees, east positive, -180 to 180\n"
+           "  --offset  local time minus UT in hours, -12 to 14\n"
+           "  --json    print the results as one JSON object\n";
+}
+
+CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
+    CliOptions options;
+    bool haveDate = false, haveLat = false, haveLon = false, haveOffset = false;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view name = arguments[i];
+        std::optional<std::string_view> inlineValue;
+        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != name.npos) {
+            inlineValue = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        if (name == "--json" || name == "--help" || name == "-h") {
+            if (inlineValue) return Failure("option " + std::string(name) + " takes no value");
+            (name == "--json" ? options.json : options.help) = true;
+            continue;
+        }
+        if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset") {
+            return Failure("unknown argument '" + std::string(arguments[i]) +
+                           "' (see --help)");
+        }
+        std::string_view value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Failure("option " + std::string(name) + " needs a value");
+        }
+
+        if (name == "--date") {
+            if (!ParseDate(value, options)) {
+                return Failure("--date '" + std::string(value) +
+                               "' is not an existing date in the form YYYY-MM-DD");
+            }
+            haveDate = true;
+            continue;
+        }
+        const auto number = ParseNumber(value);
+        if (!number) {
+            return Failure(std::string(name) + " '" + std::string(value) + "' is not a number");
+        }
+        if (name == "--lat") {
+            if (*number < -90 || *number > 90) {
+                return Failure("--lat " + std::string(value) + " is outside -90 to 90");
+            }
+            options.latitudeDeg = *number;
+            haveLat = true;
+        } else if (name == "--lon") {
+            if (*number < -180 || *number > 180) {
+                return Failure("--lon " + std::string(value) + " is outside -180 to 180");
+            }
+            options.longitudeDeg = *number;
+            haveLon = true;
+        } else {
+            if (*number < -12 || *number > 14) {
+                return Failure("--offset " + std::string(value) + " is outside -12 to 14");
+            }
+            options.offsetHours = *number;
+            haveOffset = true;
+        }
+    }
+
+    if (options.help) {
+        CliParseResult result;
+        result.ok = true;
+        result.options = options;
+        return result;
+    }
+    if (!haveDate) return Failure("missing option --date (see --help)");
+    if (!haveLat) return Failure("missing option --lat (see --help)");
+    if (!haveLon) return Failure("missing option --lon (see --help)");
+    if (!haveOffset) return Failure("missing option --offset (see --help)");
+
+    CliParseResult result;
+    result.ok = true;
+    result.options = options;
+    return result;
+}
+
+}  // namespace cli
