@@ -217,4 +217,48 @@ TEST(MoonEventsForDay, EveryFlaggedValueLiesInTheLocalDay) {
     }
 }
 
+TEST(SunEventsForDay, NeighbourWithoutCrossingLeavesTheOwnValue) {
+    // Near the polar circle the Sun stops setting from one day to the next. When the day that should
+    // lend its events has none, the Sun keeps its own event (wrapped) and its flag.
+    const double lat = 67 * kDegToRad;
+    const double tz = 14.0;  // every event of the UT day lies at or after 24 - tz
+    int checked = 0;
+    for (double jd = astro::JulianDayOfDate(2018, 5, 20); jd < astro::JulianDayOfDate(2018, 7, 20);
+         jd += 1) {
+        const astro::RiseTransitSet own = SunBase(jd, 0.0, lat);
+        if (!own.valid || SunBase(jd + 1, 0.0, lat).valid) continue;
+        const astro::BodyEvents sun = astro::SunEventsForDay(jd, 0.0, lat, tz);
+        ASSERT_TRUE(sun.transitValid);
+        EXPECT_EQ(sun.transit, astro::WrapToPeriod(own.transit + tz, 24));
+        ASSERT_TRUE(std::isfinite(sun.transit));
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST(MoonEventsForDay, NeighbourWithoutCrossingClearsTheFlag) {
+    // Far north the Moon turns circumpolar for days; the day after such a stretch has an event
+    // outside the local day and no preceding event to take, so the event does not occur.
+    int checked = 0;
+    const double tz = 10.0;
+    for (double latDeg = 64; latDeg <= 72; latDeg += 2) {
+        const double lat = latDeg * kDegToRad;
+        for (double jd = astro::JulianDayOfDate(2024, 1, 1); jd < astro::JulianDayOfDate(2024, 4, 1);
+             jd += 1) {
+            const astro::RiseTransitSet own = MoonBase(jd, 0.0, lat);
+            if (!own.valid || MoonBase(jd - 1, 0.0, lat).valid) continue;
+            const astro::BodyEvents moon = astro::MoonEventsForDay(jd, 0.0, lat, tz);
+            const double values[3] = {own.transit, own.rise, own.set};
+            const bool flags[3] = {moon.transitValid, moon.riseValid, moon.setValid};
+            for (int e = 0; e < 3; ++e) {
+                if (values[e] >= 24 - tz || values[e] < -tz) {
+                    EXPECT_FALSE(flags[e]) << "lat " << latDeg << " jd " << jd << " event " << e;
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
 }  // namespace
