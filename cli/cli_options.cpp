@@ -61,17 +61,22 @@ CliParseResult Failure(std::string message) {
 }  // namespace
 
 const char* CliUsage() {
-    return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG --offset HOURS [--json]\n"
+    return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG\n"
+           "                     (--zone IANA-NAME | --offset HOURS) [--lang CODE] [--json]\n"
            "  --date    the calendar date (years 1901 to 2099 are computed)\n"
            "  --lat     latitude in degrees, north positive, -90 to 90\n"
            "  --lon     longitude in degrees, east positive, -180 to 180\n"
-           "  --offset  local time minus UT in hours, -12 to 14\n"
+           "  --zone    a time zone of the system's catalogue, e.g. Europe/Berlin\n"
+           "  --offset  a fixed offset without daylight time: local time minus UT in hours,\n"
+           "            -12 to 14, a whole number of minutes (5.5, 5.75, -3.5)\n"
+           "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
+           "            environment, as the window chooses it)\n"
            "  --json    print the results as one JSON object\n";
 }
 
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
-    bool haveDate = false, haveLat = false, haveLon = false, haveOffset = false;
+    bool haveDate = false, haveLat = false, haveLon = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view name = arguments[i];
@@ -85,7 +90,8 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             (name == "--json" ? options.json : options.help) = true;
             continue;
         }
-        if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset") {
+        if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
+            name != "--zone" && name != "--lang") {
             return Failure("unknown argument '" + std::string(arguments[i]) +
                            "' (see --help)");
         }
@@ -98,6 +104,19 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             return Failure("option " + std::string(name) + " needs a value");
         }
 
+        if (name == "--zone") {
+            if (value.empty()) return Failure("--zone needs a zone name such as Europe/Berlin");
+            options.zoneName = std::string(value);
+            continue;
+        }
+        if (name == "--lang") {
+            if (value != "en" && value != "de" && value != "es" && value != "fr" && value != "el") {
+                return Failure("--lang '" + std::string(value) +
+                               "' is not one of the languages en, de, es, fr, el");
+            }
+            options.languageCode = std::string(value);
+            continue;
+        }
         if (name == "--date") {
             if (!ParseDate(value, options)) {
                 return Failure("--date '" + std::string(value) +
@@ -126,8 +145,13 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             if (*number < -12 || *number > 14) {
                 return Failure("--offset " + std::string(value) + " is outside -12 to 14");
             }
-            options.offsetHours = *number;
-            haveOffset = true;
+            const double minutes = *number * 60;
+            if (std::fabs(minutes - std::round(minutes)) > 1e-6) {
+                return Failure("--offset " + std::string(value) +
+                               " is not a whole number of minutes");
+            }
+            options.offsetHours = std::round(minutes) / 60;
+            options.hasOffset = true;
         }
     }
 
@@ -140,7 +164,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     if (!haveDate) return Failure("missing option --date (see --help)");
     if (!haveLat) return Failure("missing option --lat (see --help)");
     if (!haveLon) return Failure("missing option --lon (see --help)");
-    if (!haveOffset) return Failure("missing option --offset (see --help)");
+    if (options.hasOffset == !options.zoneName.empty()) {
+        return Failure("give exactly one of --zone and --offset (see --help)");
+    }
 
     CliParseResult result;
     result.ok = true;

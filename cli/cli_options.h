@@ -12,7 +12,11 @@ struct CliOptions {
     int day = 0;
     double latitudeDeg = 0.0;   // north positive
     double longitudeDeg = 0.0;  // east positive
-    double offsetHours = 0.0;   // local time minus UT
+    // Exactly one of the two zones: a catalogue zone by its IANA name, or a fixed offset.
+    std::string zoneName;
+    bool hasOffset = false;
+    double offsetHours = 0.0;   // local time minus UT, a whole number of minutes
+    std::string languageCode;   // "en", "de", "es", "fr" or "el"; empty: from the environment
     bool json = false;
     bool help = false;
 };
@@ -24,7 +28,8 @@ struct CliParseResult {
 };
 
 // Parses the arguments after the program name. Numbers are read in the "C" notation whatever the
-// process locale; a date must exist in the Gregorian calendar.
+// process locale; a date must exist in the Gregorian calendar. Whether a zone name is in the
+// catalogue is for the caller to find out.
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments);
 
 // The usage text printed for --help.

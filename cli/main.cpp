@@ -1,46 +1,119 @@
-// almanaxium-cli: the day's Sun and Moon values for one date, place and offset, from the same
-// engine as the window, for scripts, tests and benchmarks.
+// almanaxium-cli: the day report of one date, place and time zone, from the same code as the
+// window, as the window's rows or as JSON, for scripts, tests and benchmarks.
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
-#include "astro/astronomy.h"
+#include "app/interface_language.h"
+#include "common/utf8_text.h"
 #include "cli_options.h"
 #include "ephemeris_json.h"
 #include "json_writer.h"
-#include "plain_report.h"
+#include "places/time_zone_catalogue.h"
+#include "places/zone_names_icu.h"
+#include "report/clock_setting.h"
+#include "report/day_report.h"
+#include "report/value_formatting.h"
+#include "report_output.h"
+
+namespace {
+
+int Refuse(const std::string& message) {
+    std::fprintf(stderr, "almanaxium-cli: %s\n", message.c_str());
+    return 2;
+}
+
+// The selected date as the window holds it: a moment of that calendar day in the computer's zone.
+std::int64_t SelectedDate(int year, int month, int day) {
+    std::tm noon{};
+    noon.tm_year = year - 1900;
+    noon.tm_mon = month - 1;
+    noon.tm_mday = day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&noon));
+}
+
+// A zone of fixed offset: "UTC+05:30".
+cli::ZoneDescription FixedOffsetZone(double offsetHours, places::TimeZoneInformation& rule) {
+    rule = places::TimeZoneInformation{};
+    rule.Bias = -static_cast<std::int32_t>(offsetHours * 60 + (offsetHours < 0 ? -0.5 : 0.5));
+    std::wstring prefix = places::UtcOffsetPrefix(rule.Bias);  // "(UTC+05:30) "
+    const std::wstring name = prefix.substr(1, prefix.size() - 3);
+    cli::ZoneDescription zone;
+    zone.id = common::WideToUtf8(name);
+    zone.list = name;
+    zone.label = name;
+    return zone;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
-    if (!parsed.ok) {
-        std::fprintf(stderr, "almanaxium-cli: %s\n", parsed.error.c_str());
-        return 2;
-    }
+    if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
     if (options.help) {
         std::fputs(cli::CliUsage(), stdout);
         return 0;
     }
 
-    astro::CivilDateTime date;
-    date.year = static_cast<std::uint16_t>(options.year);
-    date.month = static_cast<std::uint16_t>(options.month);
-    date.day = static_cast<std::uint16_t>(options.day);
+    const app::InterfaceLanguage language =
+        options.languageCode.empty() ? app::ChooseInterfaceLanguage()
+                                     : app::InterfaceLanguageFromName(options.languageCode);
+    if (!options.languageCode.empty()) app::ApplyInterfaceLanguage(language);
+
+    places::TimeZoneInformation rule;
+    cli::ZoneDescription zone;
+    places::SystemTime date;
+    date.wYear = static_cast<std::uint16_t>(options.year);
+    date.wMonth = static_cast<std::uint16_t>(options.month);
+    date.wDay = static_cast<std::uint16_t>(options.day);
+    if (options.hasOffset) {
+        zone = FixedOffsetZone(options.offsetHours, rule);
+    } else {
+        std::vector<places::TimeZoneEntry> catalogue;
+        places::LoadTimeZones(catalogue, places::kSystemZoneInfoFolder,
+                              places::IcuZoneNames(language.languageCode));
+        const places::TimeZoneEntry* entry = nullptr;
+        for (const places::TimeZoneEntry& candidate : catalogue) {
+            if (candidate.key == options.zoneName) entry = &candidate;
+        }
+        if (entry == nullptr) {
+            return Refuse("unknown time zone '" + options.zoneName +
+                          "' (a name of the system's zone.tab, such as Europe/Berlin, or UTC)");
+        }
+        rule = entry->rule;
+        zone.id = entry->key;
+        zone.list = entry->displayName;
+        zone.label = places::TimeZoneLabel(*entry, date);
+    }
+
     astro::DayEphemeris ephemeris;
-    astro::ComputeDayEphemeris(date, options.offsetHours, options.latitudeDeg,
-                               options.longitudeDeg, ephemeris);
-    const astro::PhaseDates phases = astro::FindNextPhases(options.year, options.month, options.day);
+    report::DayReport dayReport;
+    if (!report::ComputeDayReport(SelectedDate(options.year, options.month, options.day),
+                                  options.latitudeDeg, options.longitudeDeg, rule, ephemeris,
+                                  dayReport)) {
+        std::fprintf(stderr, "almanaxium-cli: the date has no calendar date on this computer\n");
+        return 1;
+    }
+    const report::DayReportTexts texts =
+        report::FormatDayReport(dayReport, report::UserUses12HourClock());
 
     std::string output;
     if (options.json) {
+        const astro::PhaseDates phases =
+            astro::FindNextPhases(options.year, options.month, options.day);
         cli::JsonWriter json;
         json.BeginObject();
         cli::WriteEphemerisMembers(json, ephemeris, phases);
+        cli::WriteReportMembers(json, dayReport, texts, zone);
         json.EndObject();
         output = json.Text();
     } else {
-        output = cli::PlainReport(ephemeris, phases);
+        output = cli::ReportRows(dayReport, texts, zone);
     }
     std::fputs(output.c_str(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

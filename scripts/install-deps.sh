@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when any of them is missing.
+# Installs the Debian packages that building and testing need, when any of them is missing, and
+# generates the locales of the five interface languages.
 set -euo pipefail
 
 packages=(
     # build
     g++ cmake ninja-build pkg-config
+    # time zones, their names, the interface languages' locales
+    tzdata libicu-dev locales
     # tests and benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
 )
+locales=(de_DE.UTF-8 el_GR.UTF-8 en_US.UTF-8 es_ES.UTF-8 fr_FR.UTF-8)
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
 
 missing=()
 for package in "${packages[@]}"; do
@@ -15,11 +23,28 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# locale -a writes "de_DE.utf8" for de_DE.UTF-8.
+available=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+wanted=()
+for name in "${locales[@]}"; do
+    normal=$(echo "$name" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+    grep -qx "$normal" <<<"$available" || wanted+=("$name")
+done
+if [ ${#wanted[@]} -gt 0 ]; then
+    echo "Generating locales: ${wanted[*]}"
+    for name in "${wanted[@]}"; do
+        line="$name UTF-8"
+        if grep -q "^# *$line" /etc/locale.gen 2>/dev/null; then
+            "${sudo[@]}" sed -i "s/^# *$line/$line/" /etc/locale.gen
+        elif ! grep -q "^$line" /etc/locale.gen 2>/dev/null; then
+            echo "$line" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${sudo[@]}" locale-gen
+fi

@@ -49,6 +49,12 @@ TEST(ParseCliArguments, RefusesBadArgumentsWithOneLine) {
         with(5, "180.5"), with(7, "15"), with(7, "-12.5"),
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--bogus"},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--json=1"},
+        // exactly one zone; offsets in whole minutes; one of the five languages
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--zone", "UTC"},
+        with(7, "5.3333"),
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", ""},
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--lang", "pt"},
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--lang", "DE"},
     };
     for (const auto& arguments : bad) {
         const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
@@ -62,6 +68,14 @@ TEST(ParseCliArguments, RefusesBadArgumentsWithOneLine) {
     EXPECT_TRUE(cli::ParseCliArguments(with(3, "-90")).ok);
     EXPECT_TRUE(cli::ParseCliArguments(with(7, "-12")).ok);
     EXPECT_TRUE(cli::ParseCliArguments(with(7, "14")).ok);
+    EXPECT_TRUE(cli::ParseCliArguments(with(7, "5.75")).ok);
+    EXPECT_TRUE(cli::ParseCliArguments(with(7, "-3.5")).ok);
+    const cli::CliParseResult zone = cli::ParseCliArguments(
+        {"--date", "2018-06-21", "--lat", "1", "--lon", "2", "--zone", "Europe/Berlin", "--lang", "el"});
+    ASSERT_TRUE(zone.ok) << zone.error;
+    EXPECT_EQ(zone.options.zoneName, "Europe/Berlin");
+    EXPECT_FALSE(zone.options.hasOffset);
+    EXPECT_EQ(zone.options.languageCode, "el");
 }
 
 TEST(AlmanaxiumCli, ReproducesTheBerlinSolsticeTable) {
@@ -137,6 +151,9 @@ TEST(AlmanaxiumCli, BadArgumentsExitWithStatusTwoAndPrintNothing) {
         {"--date", "2018-02-30", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--json"},
         {"--date", "2018-06-21", "--lat", "95", "--lon", "13.4", "--offset", "2", "--json"},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--json"},
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "Mars/Olympus_Mons"},
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "../../etc/passwd"},
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "UTC", "--lang", "xx"},
     };
     for (const auto& arguments : bad) {
         const auto run = RunCli(arguments);
@@ -145,6 +162,133 @@ TEST(AlmanaxiumCli, BadArgumentsExitWithStatusTwoAndPrintNothing) {
         ASSERT_FALSE(run.standardError.empty());
         EXPECT_EQ(run.standardError.find('\n'), run.standardError.size() - 1) << run.standardError;
     }
+}
+
+// The child sees an English environment with the 24-hour clock unless a test says otherwise.
+const std::vector<std::string> kPlainEnvironment = {"LANGUAGE=", "LC_ALL=", "LC_MESSAGES=",
+                                                    "LANG=en_US.UTF-8", "LC_TIME=C", "TZ=UTC"};
+
+test_support::ProcessResult RunReport(std::vector<std::string> extra,
+                                      std::vector<std::string> environment = kPlainEnvironment) {
+    std::vector<std::string> arguments = {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4",
+                                          "--zone", "Europe/Berlin"};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return test_support::RunProcess(ALMANAXIUM_CLI_PATH, arguments, environment);
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The row of a caption, with the run of blanks after it squeezed to one.
+std::string RowOf(const std::string& output, const std::string& caption) {
+    std::size_t at = output.find(caption);
+    if (at == std::string::npos) return "";
+    const std::string line = output.substr(at, output.find('\n', at) - at);
+    std::string squeezed;
+    for (const char ch : line) {
+        if (ch == ' ' && !squeezed.empty() && squeezed.back() == ' ') continue;
+        squeezed.push_back(ch);
+    }
+    return squeezed;
+}
+
+TEST(AlmanaxiumCliReport, BerlinRowsInEnglish) {
+    const auto run = RunReport({});
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const std::string& out = run.standardOutput;
+    EXPECT_EQ(RowOf(out, "Sunrise:"), "Sunrise: 4:43 Azimuth: 48\u00b0");
+    EXPECT_EQ(RowOf(out, "Sunset:"), "Sunset: 21:33 Azimuth: 312\u00b0");
+    // The engine's moonrise is 14.144 h.
+    EXPECT_EQ(RowOf(out, "Moonrise:"), "Moonrise: 14:09 Azimuth: 92\u00b0");
+    EXPECT_EQ(RowOf(out, "Moonset:"), "Moonset: 1:48 Azimuth: 272\u00b0");
+    EXPECT_EQ(RowOf(out, "Astronomical:"), "Astronomical: - -");
+    EXPECT_EQ(RowOf(out, "Nautical:"), "Nautical: 2:30 23:47");
+    EXPECT_EQ(RowOf(out, "Phase:"), "Phase: First Quarter");
+    EXPECT_EQ(RowOf(out, "Timezone:"), "Timezone: (UTC+01:00) Europe/Berlin");
+    EXPECT_TRUE(Contains(out, "Central European Summer Time"));
+    // The moonset comes first on this day, and the full Moon before the new Moon.
+    EXPECT_LT(out.find("Moonset:"), out.find("Moonrise:"));
+    EXPECT_LT(out.find("Next Full Moon:"), out.find("Next New Moon:"));
+}
+
+TEST(AlmanaxiumCliReport, GermanCaptionsAndDecimalCommas) {
+    const auto run = RunReport({"--lang", "de"});
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const std::string& out = run.standardOutput;
+    EXPECT_EQ(RowOf(out, "Sonnenaufgang:"), "Sonnenaufgang: 4:43 Azimut: 48\u00b0");
+    EXPECT_EQ(RowOf(out, "Phase:"), "Phase: Erstes Viertel");
+    EXPECT_EQ(RowOf(out, "Zeitgleichung:"), "Zeitgleichung: -1,61 min");
+    EXPECT_EQ(RowOf(out, "Datum:"), "Datum: 21.06.2018");
+    EXPECT_TRUE(Contains(out, "(60,9\u00b0)"));
+    EXPECT_TRUE(Contains(out, "Mitteleurop\u00e4ische Sommerzeit"));
+    EXPECT_TRUE(Contains(out, "N\u00e4chster Vollmond:"));
+    // The environment's language when --lang is not given.
+    std::vector<std::string> greek = kPlainEnvironment;
+    greek.push_back("LANGUAGE=el_GR.UTF-8");
+    const auto environmentRun = RunReport({}, greek);
+    EXPECT_TRUE(Contains(environmentRun.standardOutput, "\u03a0\u03c1\u03ce\u03c4\u03bf \u03c4\u03ad\u03c4\u03b1\u03c1\u03c4\u03bf"));
+}
+
+TEST(AlmanaxiumCliReport, TwelveHourClockFromTheUsersTimeLocale) {
+    std::vector<std::string> environment = kPlainEnvironment;
+    environment.push_back("LC_TIME=en_US.UTF-8");
+    const auto run = RunReport({"--json"}, environment);
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const nlohmann::json doc = nlohmann::json::parse(run.standardOutput);
+    EXPECT_EQ(doc["texts"]["sunrise"], "4:43 AM");
+    EXPECT_EQ(doc["texts"]["sunset"], "9:33 PM");
+}
+
+TEST(AlmanaxiumCliReport, JsonReportTextsAndZone) {
+    const auto run = RunReport({"--json"});
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const nlohmann::json doc = nlohmann::json::parse(run.standardOutput);
+    const auto& report = doc["report"];
+    EXPECT_EQ(report["utcOffsetHours"], 2.0);
+    EXPECT_EQ(report["weekday"], 4);
+    EXPECT_TRUE(report["ephemerisValid"].get<bool>());
+    EXPECT_EQ(report["sunrise"]["hours"].get<double>(),
+              doc["ephemeris"]["sun"]["rise"].get<double>());
+    EXPECT_FALSE(report["moonRiseRowFirst"].get<bool>());
+    EXPECT_TRUE(report["fullMoonFirst"].get<bool>());
+    EXPECT_EQ(report["nextFullMoon"]["hour"], 6);
+    EXPECT_FALSE(report["astronomicalTwilight"]["occurs"].get<bool>());
+    EXPECT_EQ(report["phaseIndex"], 2);
+    const auto& texts = doc["texts"];
+    EXPECT_EQ(texts["sunrise"], "4:43");
+    EXPECT_EQ(texts["moonrise"], "14:09");
+    EXPECT_EQ(texts["moonset"], "1:48");
+    EXPECT_EQ(texts["astronomicalTwilightBegin"], "-");
+    EXPECT_EQ(texts["phase"], "First Quarter");
+    EXPECT_EQ(texts["dayLength"], "16h 50m 02s");
+    EXPECT_EQ(texts["zoneName"], "Central European Summer Time");
+    EXPECT_EQ(doc["phasePicture"], 174);
+    EXPECT_EQ(doc["zone"], "Europe/Berlin");
+    // Every text field is there.
+    for (const char* name :
+         {"date", "sunrise", "sunset", "sunriseAzimuth", "sunsetAzimuth", "sunCulmination",
+          "sunDeclination", "equationOfTime", "moonrise", "moonset", "moonriseAzimuth",
+          "moonsetAzimuth", "moonCulmination", "moonDeclination", "visibility", "phase",
+          "dayLength", "astronomicalTwilightBegin", "astronomicalTwilightEnd",
+          "nauticalTwilightBegin", "nauticalTwilightEnd", "civilTwilightBegin",
+          "civilTwilightEnd", "nextNewMoon", "nextFullMoon", "zoneName"}) {
+        EXPECT_TRUE(texts.contains(name) && texts[name].is_string()) << name;
+    }
+}
+
+TEST(AlmanaxiumCliReport, FixedOffsetZoneAndSouthernPicture) {
+    const auto run = test_support::RunProcess(
+        ALMANAXIUM_CLI_PATH,
+        {"--date", "2018-06-21", "--lat", "-33.9", "--lon", "151.2", "--offset", "5.75", "--json"},
+        kPlainEnvironment);
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const nlohmann::json doc = nlohmann::json::parse(run.standardOutput);
+    EXPECT_EQ(doc["zone"], "UTC+05:45");
+    EXPECT_EQ(doc["texts"]["zoneName"], "UTC+05:45");
+    EXPECT_EQ(doc["report"]["utcOffsetHours"], 5.75);
+    EXPECT_TRUE(doc["report"]["southernHemisphere"].get<bool>());
+    EXPECT_EQ(doc["phasePicture"], 290);
 }
 
 }  // namespace

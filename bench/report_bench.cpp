@@ -1,0 +1,49 @@
+// One whole day report, and reading the time-zone catalogue as the window does at its start.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <vector>
+
+#include "places/time_zone_catalogue.h"
+#include "places/zone_names_icu.h"
+#include "report/day_report.h"
+#include "report/value_formatting.h"
+
+namespace {
+
+void BM_ComputeDayReport(benchmark::State& state) {
+    const auto berlin = places::ReadZoneFileRule(std::string(places::kSystemZoneInfoFolder) +
+                                                 "/Europe/Berlin");
+    std::vector<std::int64_t> days;
+    for (int day = 0; day < 366; ++day) days.push_back(1704110400 + day * 86400LL);  // 2024, noon
+    astro::DayEphemeris ephemeris;
+    report::DayReport dayReport;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        report::ComputeDayReport(days[i], 52.5161564, 13.3775096, berlin->rule, ephemeris, dayReport);
+        benchmark::DoNotOptimize(dayReport);
+        i = (i + 1) % days.size();
+    }
+}
+BENCHMARK(BM_ComputeDayReport);
+
+void BM_FormatDayReport(benchmark::State& state) {
+    const auto berlin = places::ReadZoneFileRule(std::string(places::kSystemZoneInfoFolder) +
+                                                 "/Europe/Berlin");
+    astro::DayEphemeris ephemeris;
+    report::DayReport dayReport;
+    report::ComputeDayReport(1719316800, 52.5161564, 13.3775096, berlin->rule, ephemeris, dayReport);
+    for (auto _ : state) benchmark::DoNotOptimize(report::FormatDayReport(dayReport, false));
+}
+BENCHMARK(BM_FormatDayReport);
+
+void BM_LoadTimeZones(benchmark::State& state) {
+    for (auto _ : state) {
+        std::vector<places::TimeZoneEntry> catalogue;
+        places::LoadTimeZones(catalogue, places::kSystemZoneInfoFolder, places::IcuZoneNames("de"));
+        benchmark::DoNotOptimize(catalogue);
+    }
+}
+BENCHMARK(BM_LoadTimeZones)->Unit(benchmark::kMillisecond);
+
+}  // namespace

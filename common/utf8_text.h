@@ -1,0 +1,15 @@
+// Conversions between UTF-8 (files, the terminal, JSON) and the program's wide texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// Malformed UTF-8 becomes U+FFFD, one replacement character per bad byte.
+std::wstring Utf8ToWide(std::string_view utf8);
+
+// Code points that UTF-8 cannot carry (surrogates, values above U+10FFFF) become U+FFFD.
+std::string WideToUtf8(std::wstring_view wide);
+
+}  // namespace common

@@ -1,0 +1,126 @@
+#include "value_formatting.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <cwchar>
+
+#include "resources/string_table.h"
+
+namespace report {
+
+namespace {
+
+constexpr unsigned kFirstPhaseNameId = 106;
+
+template <typename... Args>
+std::wstring Printf(const wchar_t* format, Args... args) {
+    wchar_t text[128];
+    const int length = std::swprintf(text, sizeof text / sizeof text[0], format, args...);
+    return length < 0 ? std::wstring() : std::wstring(text, static_cast<std::size_t>(length));
+}
+
+std::wstring Strftime(const wchar_t* format, const std::tm& moment) {
+    wchar_t text[128];
+    const std::size_t length = std::wcsftime(text, sizeof text / sizeof text[0], format, &moment);
+    return std::wstring(text, length);
+}
+
+// A calendar tm of a date and time, with its weekday for locales whose formats show it.
+std::tm CalendarTm(int year, int month, int day, int hour, int minute, int second) {
+    std::tm moment{};
+    moment.tm_year = year - 1900;
+    moment.tm_mon = month - 1;
+    moment.tm_mday = day;
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    moment.tm_sec = second;
+    moment.tm_wday = (astro::JulianDayNumber(year, month, day) + 1) % 7;
+    moment.tm_isdst = -1;
+    return moment;
+}
+
+std::wstring Degrees(const wchar_t* format, double degrees) { return Printf(format, degrees); }
+
+std::wstring Clock(const DayEvent& event, bool twelveHourClock) {
+    return event.occurs ? FormatClockTime(event.hours, twelveHourClock) : kNoValue;
+}
+
+}  // namespace
+
+std::wstring FormatClockTime(double hours, bool twelveHourClock) {
+    if (!std::isfinite(hours)) return kNoValue;
+    // Whole days out first (fmod is exact), so that a time of the previous day shows its clock time.
+    double time = std::fmod(hours, 24.0);
+    if (time < 0) time += 24;
+    long wholeHours = static_cast<long>(time);
+    double minutes = (time - wholeHours) * 60;
+    if (minutes >= 59.5) {
+        wholeHours += 1;
+        minutes -= 60;
+    }
+    const int minute = static_cast<int>(minutes + 0.5);
+    const int hour = static_cast<int>(wholeHours % 24);
+    const std::tm moment = CalendarTm(2000, 1, 1, hour, minute, 0);
+    return Strftime(twelveHourClock ? L"%-I:%M %p" : L"%-H:%M", moment);
+}
+
+std::wstring FormatDayLength(double hours) {
+    const auto total = static_cast<long>(hours * 3600 + 0.5);
+    return Printf(L"%2ldh %02ldm %02lds", total / 3600, (total / 60) % 60, total % 60);
+}
+
+std::wstring FormatPhaseDate(const LocalDateTime& t) {
+    if (t.IsZero()) return kNoValue;
+    return Strftime(L"%x - %X", CalendarTm(t.year, t.month, t.day, t.hour, t.minute, t.second));
+}
+
+std::wstring FormatPickerDate(int year, int month, int day) {
+    return Strftime(L"%x", CalendarTm(year, month, day, 0, 0, 0));
+}
+
+DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
+    DayReportTexts texts;
+    texts.date = FormatPickerDate(r.year, r.month, r.day);
+    texts.nextNewMoon = FormatPhaseDate(r.nextNewMoon);
+    texts.nextFullMoon = FormatPhaseDate(r.nextFullMoon);
+    if (!r.ephemerisValid) return texts;
+
+    texts.sunrise = Clock(r.sunrise, twelveHourClock);
+    texts.sunset = Clock(r.sunset, twelveHourClock);
+    texts.sunriseAzimuth = r.sunrise.occurs ? Degrees(L"%.0f\u00B0", r.sunriseAzimuth) : kNoValue;
+    texts.sunsetAzimuth = r.sunset.occurs ? Degrees(L"%.0f\u00B0", r.sunsetAzimuth) : kNoValue;
+    texts.sunCulmination =
+        r.sunCulmination.occurs
+            ? Clock(r.sunCulmination, twelveHourClock) + Degrees(L" (%.1f\u00B0)", r.sunCulminationAltitude)
+            : kNoValue;
+    texts.sunDeclination = Degrees(L"%.1f\u00B0", r.sunDeclination);
+    texts.equationOfTime = Printf(L"%.2f min", r.equationOfTimeMinutes);
+
+    texts.moonrise = Clock(r.moonrise, twelveHourClock);
+    texts.moonset = Clock(r.moonset, twelveHourClock);
+    texts.moonriseAzimuth = r.moonrise.occurs ? Degrees(L"%.0f\u00B0", r.moonriseAzimuth) : kNoValue;
+    texts.moonsetAzimuth = r.moonset.occurs ? Degrees(L"%.0f\u00B0", r.moonsetAzimuth) : kNoValue;
+    texts.moonCulmination =
+        r.moonCulmination.occurs
+            ? Clock(r.moonCulmination, twelveHourClock) +
+                  Degrees(L" (%.1f\u00B0)", r.moonCulminationAltitude)
+            : kNoValue;
+    texts.moonDeclination =
+        r.moonCulmination.occurs ? Degrees(L"%.1f\u00B0", r.moonDeclination) : kNoValue;
+
+    texts.visibility = Printf(L"%d%%", static_cast<int>(r.illuminatedFraction * 100 + 0.5));
+    texts.phase = resources::LoadPlainString(kFirstPhaseNameId + static_cast<unsigned>(r.phaseIndex));
+    texts.dayLength = FormatDayLength(r.dayLengthHours);
+
+    auto twilight = [&](const TwilightSpan& span, std::wstring& begin, std::wstring& end) {
+        begin = span.occurs ? FormatClockTime(span.begin, twelveHourClock) : kNoValue;
+        end = span.occurs ? FormatClockTime(span.end, twelveHourClock) : kNoValue;
+    };
+    twilight(r.astronomicalTwilight, texts.astronomicalTwilightBegin, texts.astronomicalTwilightEnd);
+    twilight(r.nauticalTwilight, texts.nauticalTwilightBegin, texts.nauticalTwilightEnd);
+    twilight(r.civilTwilight, texts.civilTwilightBegin, texts.civilTwilightEnd);
+    return texts;
+}
+
+}  // namespace report

@@ -1,0 +1,45 @@
+// The texts of the main window's value fields. Numbers, dates and the morning/afternoon designator
+// follow the process locale (a German interface prints decimal commas); the clock follows the
+// user's 12- or 24-hour setting. A value that does not exist is "-".
+#pragma once
+
+#include <string>
+
+#include "day_report.h"
+
+namespace report {
+
+inline constexpr const wchar_t* kNoValue = L"-";
+
+// A time in decimal hours of the selected date as a clock time, rounded to the minute. Whole days
+// are taken out: 25.25 hours is 1:15, and a negative time is the previous day's clock time.
+std::wstring FormatClockTime(double hours, bool twelveHourClock);
+
+// "%2dh %02dm %02ds", rounded to the second.
+std::wstring FormatDayLength(double hours);
+
+// The locale's date and time, "%x - %X"; "-" for the all-zero moment.
+std::wstring FormatPhaseDate(const LocalDateTime& moment);
+
+// The locale's date, "%x", as the date picker shows it.
+std::wstring FormatPickerDate(int year, int month, int day);
+
+// The text of every value field of the report.
+struct DayReportTexts {
+    std::wstring date;
+    std::wstring sunrise, sunset, sunriseAzimuth, sunsetAzimuth;
+    std::wstring sunCulmination, sunDeclination, equationOfTime;
+    std::wstring moonrise, moonset, moonriseAzimuth, moonsetAzimuth;
+    std::wstring moonCulmination, moonDeclination;
+    std::wstring visibility, phase, dayLength;
+    std::wstring astronomicalTwilightBegin, astronomicalTwilightEnd;
+    std::wstring nauticalTwilightBegin, nauticalTwilightEnd;
+    std::wstring civilTwilightBegin, civilTwilightEnd;
+    std::wstring nextNewMoon, nextFullMoon;
+};
+
+// The texts of a report. When the engine declined the date, the texts of its values (sunrise to the
+// twilights) are left empty: the window keeps what it showed before.
+DayReportTexts FormatDayReport(const DayReport& report, bool twelveHourClock);
+
+}  // namespace report

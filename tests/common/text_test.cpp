@@ -1,0 +1,69 @@
+// UTF-8 to wide text and back, and the order of the sorted lists.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "common/text_compare.h"
+#include "common/utf8_text.h"
+
+namespace {
+
+using common::Utf8ToWide;
+using common::WideToUtf8;
+
+TEST(Utf8ToWide, ValidTextAndEveryKindOfDamage) {
+    EXPECT_EQ(Utf8ToWide("Z\xc3\xbcrich \xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1 \xf0\x9f\x8c\x95"),
+              L"Z\u00fcrich \u0391\u03b8\u03ae\u03bd\u03b1 \U0001F315");
+    // One replacement per bad byte; the text after the damage survives.
+    EXPECT_EQ(Utf8ToWide("a\xff" "b"), L"a\ufffdb");
+    EXPECT_EQ(Utf8ToWide("a\xc3"), L"a\ufffd");             // cut short at the end
+    EXPECT_EQ(Utf8ToWide("\xc3" "a"), L"\ufffda");           // missing continuation
+    EXPECT_EQ(Utf8ToWide("\xc0\xaf"), L"\ufffd\ufffd");      // overlong "/"
+    EXPECT_EQ(Utf8ToWide("\xed\xa0\x80"), L"\ufffd\ufffd\ufffd");  // a surrogate
+    EXPECT_EQ(Utf8ToWide("\xf4\x90\x80\x80"), L"\ufffd\ufffd\ufffd\ufffd");  // beyond U+10FFFF
+    EXPECT_EQ(Utf8ToWide(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+}
+
+TEST(WideToUtf8, RoundTripAndUnencodableCharacters) {
+    const std::wstring text = L"Reykjav\u00edk \u039a\u03c1\u03ae\u03c4\u03b7 \u6771\u4eac \U0001F311";
+    EXPECT_EQ(Utf8ToWide(WideToUtf8(text)), text);
+    EXPECT_EQ(WideToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xef\xbf\xbd");
+    EXPECT_EQ(WideToUtf8(std::wstring(1, static_cast<wchar_t>(0x110000))), "\xef\xbf\xbd");
+}
+
+std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        return common::CompareWithoutCase(a, b) < 0;
+    });
+    return names;
+}
+
+TEST(CompareWithoutCase, AccentsBesideTheirBaseLettersAndCaseIgnored) {
+    EXPECT_EQ(Sorted({L"Normandie", L"\u00cele-de-France", L"Hauts-de-France", L"Bretagne"}),
+              (std::vector<std::wstring>{L"Bretagne", L"Hauts-de-France", L"\u00cele-de-France",
+                                         L"Normandie"}));
+    EXPECT_EQ(Sorted({L"zebra", L"Apple", L"banana", L"\u00c4rzen"}),
+              (std::vector<std::wstring>{L"Apple", L"\u00c4rzen", L"banana", L"zebra"}));
+    // Greek with and without its accents and final sigma.
+    EXPECT_EQ(Sorted({L"\u0392\u03cc\u03bb\u03bf\u03c2", L"\u0386\u03c1\u03c4\u03b1",
+                      L"\u0391\u03b8\u03ae\u03bd\u03b1"}),
+              (std::vector<std::wstring>{L"\u0391\u03b8\u03ae\u03bd\u03b1",
+                                         L"\u0386\u03c1\u03c4\u03b1",
+                                         L"\u0392\u03cc\u03bb\u03bf\u03c2"}));
+    // Zone names: + before -, offsets in order of their digits.
+    EXPECT_LT(common::CompareWithoutCase(L"(UTC+01:00) Europe/Berlin", L"(UTC-01:00) Atlantic/Azores"), 0);
+    EXPECT_LT(common::CompareWithoutCase(L"(UTC+01:00) Europe/Berlin", L"(UTC+02:00) Africa/Cairo"), 0);
+    // Only equal texts are equal; otherwise the order is strict and total.
+    EXPECT_EQ(common::CompareWithoutCase(L"Paris", L"Paris"), 0);
+    EXPECT_NE(common::CompareWithoutCase(L"Paris", L"paris"), 0);
+    EXPECT_EQ(common::CompareWithoutCase(L"Paris", L"paris"), -common::CompareWithoutCase(L"paris", L"Paris"));
+    EXPECT_NE(common::CompareWithoutCase(L"Cote", L"C\u00f4te"), 0);
+    EXPECT_LT(common::CompareWithoutCase(L"Cote", L"C\u00f4ted"), 0);
+    EXPECT_LT(common::CompareWithoutCase(L"abc", L"ABCD"), 0);
+    EXPECT_EQ(common::FoldCase(L'\u00c9'), L'\u00e9');
+    EXPECT_EQ(common::FoldCase(L'\u0394'), L'\u03b4');
+    EXPECT_EQ(common::FoldCase(L'7'), L'7');
+}
+
+}  // namespace
