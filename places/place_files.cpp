@@ -1,0 +1,157 @@
+#include "place_files.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cwctype>
+
+#include "common/utf8_text.h"
+
+namespace places {
+
+const ContinentEntry kContinents[6] = {
+    {114, "africa"},        {116, "europe"},        {115, "asia"},
+    {117, "north_america"}, {118, "south_america"}, {119, "oceania"},
+};
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        if (errno == ENOENT || errno == ENOTDIR) throw PlaceFileError(path + " was not found.");
+        throw PlaceFileError(path + " could not be opened.");
+    }
+    std::string contents;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) throw PlaceFileError(path + " could not be read.");
+    return contents;
+}
+
+// The list-file field as a path: trailing white space, a carriage return included, is removed.
+std::string ListFilePath(const std::string& programFolder, const std::wstring& listFile) {
+    std::wstring trimmed = listFile;
+    while (!trimmed.empty() && std::iswspace(static_cast<wint_t>(trimmed.back()))) trimmed.pop_back();
+    return LocationFolder(programFolder) + common::WideToUtf8(trimmed);
+}
+
+template <typename Make>
+auto ReadList(const std::string& path, std::size_t fieldCount, Make make) {
+    std::vector<decltype(make(std::vector<std::wstring>{}))> entries;
+    for (const std::wstring& line : ReadLines(path)) {
+        const std::vector<std::wstring> fields = SplitFields(line);
+        if (fields.size() == fieldCount) entries.push_back(make(fields));
+    }
+    return entries;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ReadLines(const std::string& path) {
+    const std::string contents = ReadWholeFile(path);
+    std::string_view bytes = contents;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    for (std::size_t end = bytes.find('\n'); end != std::string_view::npos;
+         start = end + 1, end = bytes.find('\n', start)) {
+        if (end > start) lines.push_back(common::Utf8ToWide(bytes.substr(start, end - start)));
+    }
+    return lines;
+}
+
+std::vector<std::wstring> SplitFields(const std::wstring& line) {
+    std::vector<std::wstring> fields;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        const std::size_t separator = line.find(L'|', start);
+        const std::size_t end = separator == std::wstring::npos ? line.size() : separator;
+        if (end > start) fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
+double ParseCoordinate(const std::wstring& field) {
+    std::size_t i = 0;
+    while (i < field.size() && std::iswspace(static_cast<wint_t>(field[i]))) ++i;
+    // Take the longest run that has the form of a decimal number: no hexadecimal forms, no
+    // infinities or NaN, so that a coordinate is always a finite number.
+    std::string number;
+    if (i < field.size() && (field[i] == L'+' || field[i] == L'-')) {
+        if (field[i] == L'-') number.push_back('-');
+        ++i;
+    }
+    auto digits = [&] {
+        std::size_t count = 0;
+        while (i < field.size() && field[i] >= L'0' && field[i] <= L'9') {
+            number.push_back(static_cast<char>(field[i++]));
+            ++count;
+        }
+        return count;
+    };
+    std::size_t mantissaDigits = digits();
+    if (i < field.size() && field[i] == L'.') {
+        number.push_back('.');
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0) return 0.0;
+    if (i < field.size() && (field[i] == L'e' || field[i] == L'E')) {
+        const std::size_t before = i;
+        const std::size_t lengthBefore = number.size();
+        number.push_back('e');
+        ++i;
+        if (i < field.size() && (field[i] == L'+' || field[i] == L'-')) {
+            number.push_back(static_cast<char>(field[i++]));
+        }
+        if (digits() == 0) {  // "1e" or "1e+": the exponent does not count
+            i = before;
+            number.resize(lengthBefore);
+        }
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+std::string LocationFolder(const std::string& programFolder) { return programFolder + "/Location/"; }
+
+unsigned StateCaptionId(const std::string& stateListPath) {
+    if (stateListPath.find("germany") != std::string::npos) return 141;
+    if (stateListPath.find("france") != std::string::npos) return 143;
+    if (stateListPath.find("usa") != std::string::npos) return 142;
+    return 140;
+}
+
+RegionList ReadCountryList(const std::string& programFolder, const ContinentEntry& continent,
+                           const std::string& languageCode) {
+    const std::string path =
+        LocationFolder(programFolder) + continent.fileWord + "_" + languageCode + ".txt";
+    return ReadList(path, 3, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], RegionEntry{fields[1] == L"1", fields[2]});
+    });
+}
+
+StateList ReadStateList(const std::string& programFolder, const RegionEntry& country) {
+    const std::string path = ListFilePath(programFolder, country.listFile);
+    StateList list;
+    list.states = ReadList(path, 2, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], RegionEntry{false, fields[1]});
+    });
+    list.captionId = StateCaptionId(path);
+    return list;
+}
+
+CityList ReadCityList(const std::string& programFolder, const RegionEntry& region) {
+    const std::string path = ListFilePath(programFolder, region.listFile);
+    return ReadList(path, 3, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], GeoLocation{ParseCoordinate(fields[1]), ParseCoordinate(fields[2])});
+    });
+}
+
+}  // namespace places
