@@ -1,11 +1,11 @@
 #include "place_files.h"
 
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 #include <cwctype>
 
 #include "common/utf8_text.h"
+#include "coordinate_text.h"
 
 namespace places {
 
@@ -76,48 +76,7 @@ std::vector<std::wstring> SplitFields(const std::wstring& line) {
     return fields;
 }
 
-double ParseCoordinate(const std::wstring& field) {
-    std::size_t i = 0;
-    while (i < field.size() && std::iswspace(static_cast<wint_t>(field[i]))) ++i;
-    // Take the longest run that has the form of a decimal number: no hexadecimal forms, no
-    // infinities or NaN, so that a coordinate is always a finite number.
-    std::string number;
-    if (i < field.size() && (field[i] == L'+' || field[i] == L'-')) {
-        if (field[i] == L'-') number.push_back('-');
-        ++i;
-    }
-    auto digits = [&] {
-        std::size_t count = 0;
-        while (i < field.size() && field[i] >= L'0' && field[i] <= L'9') {
-            number.push_back(static_cast<char>(field[i++]));
-            ++count;
-        }
-        return count;
-    };
-    std::size_t mantissaDigits = digits();
-    if (i < field.size() && field[i] == L'.') {
-        number.push_back('.');
-        ++i;
-        mantissaDigits += digits();
-    }
-    if (mantissaDigits == 0) return 0.0;
-    if (i < field.size() && (field[i] == L'e' || field[i] == L'E')) {
-        const std::size_t before = i;
-        const std::size_t lengthBefore = number.size();
-        number.push_back('e');
-        ++i;
-        if (i < field.size() && (field[i] == L'+' || field[i] == L'-')) {
-            number.push_back(static_cast<char>(field[i++]));
-        }
-        if (digits() == 0) {  // "1e" or "1e+": the exponent does not count
-            i = before;
-            number.resize(lengthBefore);
-        }
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    return result.ec == std::errc() ? value : 0.0;
-}
+double ParseCoordinate(const std::wstring& field) { return ParseDecimalNumber(field, L'.'); }
 
 std::string LocationFolder(const std::string& programFolder) { return programFolder + "/Location/"; }
 

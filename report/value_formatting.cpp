@@ -42,6 +42,16 @@ std::tm CalendarTm(int year, int month, int day, int hour, int minute, int secon
 
 std::wstring Degrees(const wchar_t* format, double degrees) { return Printf(format, degrees); }
 
+// A locale without morning and afternoon designators (German, Spanish, French) cannot write a
+// 12-hour clock time unambiguously: 2:57 could be either. Such locales get the 24-hour clock.
+bool LocaleHasDesignators() {
+    const std::tm morning = CalendarTm(2000, 1, 1, 1, 0, 0);
+    const std::tm afternoon = CalendarTm(2000, 1, 1, 13, 0, 0);
+    const std::wstring am = Strftime(L"%p", morning);
+    const std::wstring pm = Strftime(L"%p", afternoon);
+    return !am.empty() && !pm.empty() && am != pm;
+}
+
 std::wstring Clock(const DayEvent& event, bool twelveHourClock) {
     return event.occurs ? FormatClockTime(event.hours, twelveHourClock) : kNoValue;
 }
@@ -62,7 +72,7 @@ std::wstring FormatClockTime(double hours, bool twelveHourClock) {
     const int minute = static_cast<int>(minutes + 0.5);
     const int hour = static_cast<int>(wholeHours % 24);
     const std::tm moment = CalendarTm(2000, 1, 1, hour, minute, 0);
-    return Strftime(twelveHourClock ? L"%-I:%M %p" : L"%-H:%M", moment);
+    return Strftime(twelveHourClock && LocaleHasDesignators() ? L"%-I:%M %p" : L"%-H:%M", moment);
 }
 
 std::wstring FormatDayLength(double hours) {

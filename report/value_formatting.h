@@ -12,7 +12,9 @@ namespace report {
 inline constexpr const wchar_t* kNoValue = L"-";
 
 // A time in decimal hours of the selected date as a clock time, rounded to the minute. Whole days
-// are taken out: 25.25 hours is 1:15, and a negative time is the previous day's clock time.
+// are taken out: 25.25 hours is 1:15, and a negative time is the previous day's clock time. The
+// 12-hour clock needs the locale's morning and afternoon designators; without them the 24-hour
+// clock is used.
 std::wstring FormatClockTime(double hours, bool twelveHourClock);
 
 // "%2dh %02dm %02ds", rounded to the second.

@@ -8,8 +8,11 @@ packages=(
     g++ cmake ninja-build pkg-config
     # time zones, their names, the interface languages' locales
     tzdata libicu-dev locales
-    # tests and benchmarks
+    # the window
+    libwxgtk3.2-dev libgtk-3-dev fonts-dejavu-core
+    # tests and benchmarks; the window's tests run on a virtual screen
     googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    xvfb xauth xdotool imagemagick desktop-file-utils
 )
 locales=(de_DE.UTF-8 el_GR.UTF-8 en_US.UTF-8 es_ES.UTF-8 fr_FR.UTF-8)
 

@@ -45,6 +45,11 @@ TEST(FormatClockTime, TwelveHourClockWithTheLocalesDesignator) {
     test_support::ScopedLocale greek("el_GR.UTF-8");
     REQUIRE_LOCALE(greek);
     EXPECT_EQ(FormatClockTime(18.5, true), L"6:30 \u03bc\u03bc");
+    // German has no designators: "2:57" alone could be night or afternoon, so the 24-hour clock.
+    test_support::ScopedLocale german("de_DE.UTF-8");
+    REQUIRE_LOCALE(german);
+    EXPECT_EQ(FormatClockTime(14.95, true), L"14:57");
+    EXPECT_EQ(FormatClockTime(2.95, true), L"2:57");
 }
 
 TEST(FormatDayLength, RoundsToTheSecond) {

@@ -1,0 +1,68 @@
+#include "sorted_drop_down_list.h"
+
+#include <algorithm>
+
+#include "common/text_compare.h"
+
+namespace framework {
+
+std::size_t SortedItems::InsertPosition(const std::wstring& text) const {
+    const auto after = std::upper_bound(
+        items_.begin(), items_.end(), text, [](const std::wstring& value, const auto& item) {
+            return common::CompareWithoutCase(value, item.first) < 0;
+        });
+    return static_cast<std::size_t>(after - items_.begin());
+}
+
+std::size_t SortedItems::Insert(const std::wstring& text, std::shared_ptr<void> record) {
+    const std::size_t position = InsertPosition(text);
+    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(position),
+                  std::pair(text, std::move(record)));
+    return position;
+}
+
+int SortedDropDownBase::GetSelection() const {
+    const int selection = control_->GetSelection();
+    return selection == wxNOT_FOUND ? -1 : selection;
+}
+
+void SortedDropDownBase::SetSelection(int position) {
+    control_->SetSelection(position >= 0 && position < Count() ? position : wxNOT_FOUND);
+}
+
+std::wstring SortedDropDownBase::Text(int position) const {
+    return position >= 0 && position < Count() ? items_.Text(static_cast<std::size_t>(position))
+                                               : std::wstring();
+}
+
+void SortedDropDownBase::Reset() {
+    control_->Clear();
+    items_.Clear();
+}
+
+int SortedDropDownBase::Add(const std::wstring& text, std::shared_ptr<void> record) {
+    const std::size_t position = items_.Insert(text, std::move(record));
+    control_->Insert(wxString(text), static_cast<unsigned>(position));
+    return static_cast<int>(position);
+}
+
+void* SortedDropDownBase::RecordAt(int position) const {
+    return position >= 0 && position < Count() ? items_.Record(static_cast<std::size_t>(position))
+                                               : nullptr;
+}
+
+void SortedDropDownBase::Fill(std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items) {
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+        return common::CompareWithoutCase(a.first, b.first) < 0;
+    });
+    Reset();
+    wxArrayString texts;
+    texts.reserve(items.size());
+    for (auto& [text, record] : items) {
+        texts.push_back(wxString(text));
+        items_.Insert(text, std::move(record));  // already in order: each goes to the end
+    }
+    control_->Set(texts);
+}
+
+}  // namespace framework

@@ -1,0 +1,78 @@
+// The window's own speed on a real X display (Xvfb in CI): from the start of the main window to its
+// first finished refresh, and one refresh after a date change, painting included.
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/image.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "places/app_settings.h"
+#include "ui/almanax_dlg.h"
+
+namespace {
+
+class BenchApp : public wxApp {
+public:
+    bool OnInit() override {
+        wxInitAllImageHandlers();
+        return true;
+    }
+};
+
+void Pump() {
+    for (int i = 0; i < 3; ++i) wxTheApp->Yield(true);
+}
+
+void BM_StartUpToFirstRefresh(benchmark::State& state) {
+    for (auto _ : state) {
+        auto* window = new CAlmanaxDlg;
+        window->CreateModeless(nullptr);
+        window->Update();
+        if (window->RefreshCount() == 0) state.SkipWithError("no refresh at start");
+        state.PauseTiming();
+        window->Destroy();
+        Pump();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshAfterDateChange(benchmark::State& state) {
+    auto* window = new CAlmanaxDlg;
+    window->CreateModeless(nullptr);
+    Pump();
+    for (auto _ : state) {
+        window->OnNextDay();
+        window->Update();
+    }
+    window->Destroy();
+    Pump();
+}
+BENCHMARK(BM_RefreshAfterDateChange)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A first run: the window reads no settings of the user who runs the benchmark.
+    const std::filesystem::path settings =
+        std::filesystem::temp_directory_path() / ("almanaxium-bench-" + std::to_string(getpid()));
+    places::UseSettingsFiles({(settings / "Almanaxium2.reg").string(), (settings / "machine.reg").string()});
+    setenv("TZ", "Europe/Berlin", 1);
+    setenv("LANGUAGE", "en", 1);
+
+    benchmark::Initialize(&argc, argv);
+    wxApp::SetInstance(new BenchApp);
+    int wxArgc = 1;
+    if (!wxEntryStart(wxArgc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr, "no display for the window benchmarks (run them under xvfb-run)\n");
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    std::filesystem::remove_all(settings);
+    return 0;
+}
