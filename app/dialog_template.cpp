@@ -16,7 +16,8 @@ const std::map<std::string_view, ControlKind> kKinds = {
     {"dropdown", ControlKind::kDropDown}, {"edit", ControlKind::kEdit},
     {"caption", ControlKind::kCaption},   {"text", ControlKind::kText},
     {"value", ControlKind::kValue},       {"groupbox", ControlKind::kGroupBox},
-    {"bitmap", ControlKind::kBitmap},     {"progress", ControlKind::kProgressBar},
+    {"bitmap", ControlKind::kBitmap},     {"icon", ControlKind::kIcon},
+    {"progress", ControlKind::kProgressBar},
     {"link", ControlKind::kLink},
 };
 

@@ -21,6 +21,7 @@ enum class ControlKind {
     kValue,       // static value text
     kGroupBox,
     kBitmap,      // static picture of a bitmap resource
+    kIcon,        // the program icon
     kProgressBar,
     kLink,        // a caption drawn as a link
 };

@@ -8,8 +8,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     # time zones, their names, the interface languages' locales
     tzdata libicu-dev locales
-    # the window
-    libwxgtk3.2-dev libgtk-3-dev fonts-dejavu-core
+    # the window and the update service
+    libwxgtk3.2-dev libgtk-3-dev fonts-dejavu-core libcurl4-openssl-dev
     # tests and benchmarks; the window's tests run on a virtual screen
     googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick desktop-file-utils

@@ -103,7 +103,7 @@ CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
     BindText(kLongitudeField, &m_longitudeText);
 }
 
-CAlmanaxDlg::~CAlmanaxDlg() = default;
+CAlmanaxDlg::~CAlmanaxDlg() { StopDownload(); }
 
 std::wstring& CAlmanaxDlg::Text(int controlId) { return m_texts[controlId]; }
 
@@ -123,6 +123,11 @@ std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
         {Notification::kButtonClicked, kPreviousDayButton, [this] { OnPreviousDay(); }},
         {Notification::kButtonClicked, kNextDayButton, [this] { OnNextDay(); }},
         {Notification::kButtonClicked, kTodayButton, [this] { OnToday(); }},
+        {Notification::kButtonClicked, kUpdateButton, [this] { OnCheckForUpdate(); }},
+        {Notification::kButtonClicked, kAboutButton, [this] { OnAbout(); }},
+        {Notification::kButtonClicked, kAppleStoreButton, [this] { OpenStoreLink(169); }},
+        {Notification::kButtonClicked, kAndroidStoreButton, [this] { OpenStoreLink(170); }},
+        {Notification::kButtonClicked, kWindowsStoreButton, [this] { OpenStoreLink(171); }},
     };
 }
 
@@ -150,6 +155,9 @@ bool CAlmanaxDlg::OnInitDialog() {
     m_stateList = decltype(m_stateList)(ControlAs<wxOwnerDrawnComboBox>(kStateList));
     m_timeZoneList = decltype(m_timeZoneList)(ControlAs<wxOwnerDrawnComboBox>(kTimeZoneList));
     CaptureSlots();
+    m_updateChecker.SetQueryBase(update::kUpdateQueryBase);
+    m_updateChecker.SetProductId(update::kProductId);
+    m_updateChecker.SetInstalledVersion(app::GetProgramVersion());
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
         event.Skip();
         RecaptureSlots();

@@ -20,8 +20,10 @@
 #include "places/place_files.h"
 #include "places/time_zone_catalogue.h"
 #include "report/day_report.h"
+#include "update/update_checker.h"
 #include "localizable_dialog.h"
 
+class UpdateDownloadProgress;
 class wxDatePickerCtrl;
 class wxStaticBitmap;
 class wxStaticText;
@@ -125,6 +127,9 @@ public:
     const wxBitmap& PhaseBitmap() const { return m_phaseBitmap; }
     int RefreshCount() const { return m_refreshCount; }
 
+    update::UpdateChecker& UpdateService() { return m_updateChecker; }
+    UpdateDownloadProgress* ProgressWindow() const { return m_progressWindow; }
+
     // The date handlers, as the buttons and the picker call them.
     void OnDateChanged();
     void OnPreviousDay();
@@ -136,6 +141,7 @@ protected:
     void OnCreatingControls() override { ChooseInterfaceLanguage(); }
     bool OnInitDialog() override;
     void OnCloseBox() override { OnClose(); }
+    void OnTimer(int timerId) override;
 
 private:
     // Part of the window's start: the language and the captions.
@@ -175,6 +181,13 @@ private:
     void OnCoordinateEdited();
     void OnLatitudeKillFocus();
     void OnLongitudeKillFocus();
+
+    // The update service, the About box and the stores.
+    void OnCheckForUpdate();
+    void StartDownload();
+    void StopDownload();
+    void OnAbout();
+    void OpenStoreLink(unsigned stringId);
 
     // The window's state.
     void OnClose();
@@ -226,4 +239,7 @@ private:
     wxBitmap m_phaseBitmap;
     std::wstring m_stateCaption;
     int m_refreshCount = 0;
+    update::UpdateChecker m_updateChecker;
+    UpdateDownloadProgress* m_progressWindow = nullptr;  // a child window: freed with this one
+    bool m_installerStarted = false;
 };

@@ -5,6 +5,7 @@
 
 void CAlmanaxDlg::OnClose() {
     using namespace places;
+    StopDownload();
     if (!IsIconized()) {
         const wxRect rect = GetRect();
         WriteSettingDword(kSettingWindowPosLeft, rect.GetLeft());

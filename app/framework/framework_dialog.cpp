@@ -13,6 +13,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include <exception>
 
@@ -52,9 +53,16 @@ void ShowErrorBox(wxWindow* parent, const std::wstring& text) {
     box.ShowModal();
 }
 
+void ShowMessageBox(wxWindow* parent, const std::wstring& text) {
+    wxGenericMessageDialog box(parent, wxString(text), "Almanaxium", wxOK);
+    box.ShowModal();
+}
+
 CDialog::CDialog(int templateId) : template_(LoadDialogTemplate(templateId)) {}
 
-CDialog::~CDialog() = default;
+CDialog::~CDialog() {
+    for (auto& [id, timer] : timers_) timer->Stop();
+}
 
 wxRect CDialog::DialogUnitsToPixels(int x, int y, int width, int height) const {
     const wxPoint origin = ConvertDialogToPixels(wxPoint(x, y));
@@ -78,6 +86,7 @@ bool CDialog::Build(wxWindow* parent) {
     CreateControls();
     BindMessageMap();
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { RunHandler([this] { OnCloseBox(); }); });
+    Bind(wxEVT_CHAR_HOOK, &CDialog::OnStandardKeys, this);
 
     WriteBoundTexts();
     bool setFocus = true;
@@ -145,6 +154,17 @@ void CDialog::CreateControls() {
                 window = new wxStaticBitmap(this, id, bitmap, position, size);
                 break;
             }
+            case ControlKind::kIcon: {
+                const wxIconBundle icons = LoadProgramIcons();
+                const wxIcon icon = icons.GetIcon(wxSize(32, 32), wxIconBundle::FALLBACK_NEAREST_LARGER);
+                wxBitmap bitmap;
+                if (icon.IsOk()) bitmap.CopyFromIcon(icon);
+                const wxSize size = bitmap.IsOk() ? bitmap.GetSize() : rect.GetSize();
+                const wxPoint position =
+                    rect.GetPosition() + wxPoint((rect.width - size.x) / 2, (rect.height - size.y) / 2);
+                window = new wxStaticBitmap(this, id, bitmap, position, size);
+                break;
+            }
             case ControlKind::kProgressBar:
                 window = new wxGauge(this, id, 100, rect.GetPosition(), rect.GetSize());
                 break;
@@ -155,7 +175,24 @@ void CDialog::CreateControls() {
 }
 
 void CDialog::BindMessageMap() {
-    for (Route& route : MessageMap()) {
+    std::vector<Route> routes = MessageMap();
+    // OK and Cancel buttons that the dialog does not route end it with their command.
+    for (const int standard : {kIdOk, kIdCancel}) {
+        bool routed = false;
+        for (const Route& route : routes) {
+            routed |= route.notification == Notification::kButtonClicked && route.controlId == standard;
+        }
+        if (!routed && Control(standard) != nullptr) {
+            routes.push_back({Notification::kButtonClicked, standard, [this, standard] {
+                                  if (standard == kIdCancel) {
+                                      OnCloseBox();
+                                  } else {
+                                      EndDialog(kIdOk);
+                                  }
+                              }});
+        }
+    }
+    for (Route& route : routes) {
         wxWindow* control = Control(route.controlId);
         if (control == nullptr) continue;
         auto handler = route.handler;
@@ -184,6 +221,43 @@ void CDialog::BindMessageMap() {
                 break;
         }
     }
+}
+
+// Escape gives the Cancel command; Enter gives the default button's.
+void CDialog::OnStandardKeys(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_ESCAPE) {
+        if (auto* cancel = dynamic_cast<wxButton*>(Control(kIdCancel))) {
+            wxCommandEvent click(wxEVT_BUTTON, kIdCancel);
+            click.SetEventObject(cancel);
+            cancel->ProcessWindowEvent(click);
+        } else {
+            RunHandler([this] { OnCloseBox(); });
+        }
+        return;
+    }
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+        for (const ControlTemplate& control : template_.controls) {
+            auto* button = dynamic_cast<wxButton*>(Control(control.id));
+            if (button == nullptr || !control.Has("default")) continue;
+            wxCommandEvent click(wxEVT_BUTTON, control.id);
+            click.SetEventObject(button);
+            button->ProcessWindowEvent(click);
+            return;
+        }
+    }
+    event.Skip();
+}
+
+void CDialog::StartTimer(int timerId, int periodMs) {
+    auto& timer = timers_[timerId];
+    if (!timer) {
+        timer = std::make_unique<wxTimer>(this, timerId);
+        Bind(
+            wxEVT_TIMER, [this, timerId](wxTimerEvent&) { RunHandler([this, timerId] { OnTimer(timerId); }); },
+            timerId);
+    }
+    timer->Start(periodMs);
 }
 
 wxWindow* CDialog::Control(int id) const {

@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <wx/dialog.h>
+#include <wx/timer.h>
 
 #include "app/dialog_template.h"
 
@@ -26,6 +28,14 @@ enum class Notification {
 
 // Shows the text of an error that escaped a handler and waits for OK. The program's windows go on.
 void ShowErrorBox(wxWindow* parent, const std::wstring& text);
+
+// Shows a message with the caption "Almanaxium" and only an OK button, and waits for it.
+void ShowMessageBox(wxWindow* parent, const std::wstring& text);
+
+// The two standard commands of a dialog, by the ids of their buttons: OK (Enter on the default
+// button when it is OK) and Cancel (Escape, the close box, and a button with this id).
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
 
 class CDialog : public wxDialog {
 public:
@@ -68,8 +78,13 @@ protected:
     // Runs once when the controls exist and the bound texts have been written. Returning true lets
     // the framework give the focus to the first control.
     virtual bool OnInitDialog() { return true; }
-    // The close box: by default ends the dialog with wxID_CANCEL.
-    virtual void OnCloseBox() { EndDialog(wxID_CANCEL); }
+    // The close box, Escape and a Cancel button: by default end the dialog with kIdCancel.
+    virtual void OnCloseBox() { EndDialog(kIdCancel); }
+    // A timer the dialog started has run out once more.
+    virtual void OnTimer(int /*timerId*/) {}
+
+    // Starts (or restarts) a timer of the dialog: OnTimer(timerId) every periodMs milliseconds.
+    void StartTimer(int timerId, int periodMs);
 
     // Binds a member text to a control: static texts, buttons and edit fields.
     void BindText(int controlId, std::wstring* member);
@@ -84,8 +99,11 @@ private:
     void CreateControls();
     void BindMessageMap();
 
+    void OnStandardKeys(wxKeyEvent& event);
+
     DialogTemplate template_;
     std::map<int, wxWindow*> controls_;
+    std::map<int, std::unique_ptr<wxTimer>> timers_;
     std::vector<std::pair<int, std::wstring*>> boundTexts_;
     int writingBoundTexts_ = 0;
     bool built_ = false;

@@ -17,11 +17,11 @@ struct Look {
 
 void PrintTo(const Look& look, std::ostream* out) { *out << look.language << " " << look.userTimeLocale; }
 
-class TextsFit : public MainWindowTest, public testing::WithParamInterface<Look> {
-protected:
-    void ExpectEveryTextFits() {
-        const char* language = GetParam().language;
-        for (wxWindow* child : Window().GetChildren()) {
+}  // namespace
+
+// Every shown static text and button of a dialog holds its text, measured with its own font.
+void ExpectEveryTextFits(wxWindow& dialog, const char* language) {
+        for (wxWindow* child : dialog.GetChildren()) {
             const wxString text = child->GetLabel();
             if (!child->IsShown() || text.empty()) continue;
             wxClientDC dc(child);
@@ -41,7 +41,13 @@ protected:
                                                << " px high of " << has.y;
             }
         }
-    }
+}
+
+namespace {
+
+class TextsFit : public MainWindowTest, public testing::WithParamInterface<Look> {
+protected:
+    void ExpectEveryTextFits() { ::ExpectEveryTextFits(Window(), GetParam().language); }
 };
 
 TEST_P(TextsFit, EveryStaticTextAndButton) {

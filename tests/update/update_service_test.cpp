@@ -1,0 +1,387 @@
+// The version check and the download against a real HTTP server on 127.0.0.1.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
+#include <thread>
+
+#include "common/utf8_text.h"
+#include "support/local_http_server.h"
+#include "support/scoped_environment.h"
+#include "support/temp_folder.h"
+#include "update/update_checker.h"
+
+namespace {
+
+using test_support::HttpAnswer;
+using test_support::LocalHttpServer;
+using update::UpdateChecker;
+
+constexpr const char* kServicePath = "/cur/versions/updatecheck.php";
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+class VersionCheck : public testing::Test {
+protected:
+    void SetUp() override {
+        checker_.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+        checker_.SetInstalledVersion(L"2.5.0.5012");
+    }
+    // One check against the answer body; the newer flag and the version text.
+    std::tuple<bool, bool, std::wstring> Check(const std::string& body, int status = 200) {
+        HttpAnswer answer;
+        answer.body = body;
+        answer.status = status;
+        server_.Answer(kServicePath, answer);
+        bool newer = false;
+        std::wstring version;
+        const bool ok = checker_.CheckForUpdate(newer, version);
+        return {ok, newer, version};
+    }
+    LocalHttpServer server_;
+    UpdateChecker checker_;
+};
+
+TEST_F(VersionCheck, TheRequest) {
+    Check("<version>2.5.0.5012</version><url>u</url>");
+    const auto requests = server_.Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].method, "GET");
+    EXPECT_EQ(requests[0].target, "/cur/versions/updatecheck.php?product=almanaxium");
+    EXPECT_EQ(requests[0].headers.at("user-agent"), "AlmanaxiumUpdater");
+}
+
+TEST_F(VersionCheck, NewerEqualAndOlder) {
+    EXPECT_EQ(Check("<r><version>2.5.1.0</version><url>http://x/i</url></r>"),
+              std::make_tuple(true, true, std::wstring(L"2.5.1.0")));
+    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i");
+    EXPECT_EQ(Check("<version>2.5.0.5012</version><url>u</url>"),
+              std::make_tuple(true, false, std::wstring(L"2.5.0.5012")));
+    EXPECT_EQ(Check("<version>2.4.9.9999</version><url>u</url>"),
+              std::make_tuple(true, false, std::wstring(L"2.4.9.9999")));
+    EXPECT_EQ(Check("<version>3</version><url>u</url>"), std::make_tuple(true, true, std::wstring(L"3")));
+    // 2.6 reads as 2.6.6.6.
+    EXPECT_EQ(Check("<version>2.6</version><url>u</url>"), std::make_tuple(true, true, std::wstring(L"2.6")));
+    EXPECT_EQ(Check("<version> 2.6.0.1</version><url>u</url>"),
+              std::make_tuple(true, true, std::wstring(L" 2.6.0.1")));
+}
+
+TEST_F(VersionCheck, ElementsInEitherOrderAndWhatCountsAsNoAnswer) {
+    EXPECT_EQ(Check("<url>http://x/i2</url>noise<version>9.0</version>"),
+              std::make_tuple(true, true, std::wstring(L"9.0")));
+    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i2");
+    // A greater version without a url is no new version.
+    EXPECT_FALSE(std::get<1>(Check("<version>9.0</version>")));
+    EXPECT_FALSE(std::get<0>(Check("<version>9.0</version>")));
+    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i2") << "a failed check keeps the last address";
+    EXPECT_FALSE(std::get<0>(Check("")));                                   // empty body
+    EXPECT_FALSE(std::get<0>(Check("<version>9\xff</version><url>u</url>")));  // invalid UTF-8
+    EXPECT_FALSE(std::get<0>(Check("<url>u</url>")));
+    // An error page delivered in full is read like any body: it lacks the elements.
+    EXPECT_FALSE(std::get<0>(Check("<html>Not found</html>", 404)));
+    // The UTF-8 of the answer is decoded.
+    EXPECT_EQ(std::get<2>(Check("<version>3 \xce\xb2</version><url>u</url>")), L"3 \u03b2");
+}
+
+TEST_F(VersionCheck, RefusedConnectionRecordsItsError) {
+    checker_.SetQueryBase(L"http://127.0.0.1:" + std::to_wstring(LocalHttpServer::RefusingPort()) + L"/x?product=");
+    bool newer = false;
+    std::wstring version;
+    EXPECT_FALSE(checker_.CheckForUpdate(newer, version));
+    EXPECT_FALSE(newer);
+    EXPECT_NE(checker_.LastError(), 0);
+}
+
+TEST_F(VersionCheck, BodyCutShortIsNoAnswer) {
+    HttpAnswer answer;
+    answer.body = "<version>9.0</version><url>http://x/i</url>";
+    answer.cutAfterBytes = 12;
+    server_.Answer(kServicePath, answer);
+    bool newer = false;
+    std::wstring version;
+    EXPECT_FALSE(checker_.CheckForUpdate(newer, version));
+    EXPECT_FALSE(newer);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Downloads
+// ---------------------------------------------------------------------------------------------
+
+// The progress window as the worker sees it, recording what it is told.
+class RecordingSink : public update::DownloadProgressSink {
+public:
+    bool WindowExists() const override { return true; }
+    bool Cancelled() const override { return cancelled_.load(); }
+    void SendProgress(int percent) override {
+        std::lock_guard<std::mutex> guard(mutex_);
+        sent_.push_back(percent);
+        if (cancelAtOrAbove_ >= 0 && percent >= cancelAtOrAbove_) cancelled_ = true;
+    }
+    void PostProgress(int percent) override {
+        std::lock_guard<std::mutex> guard(mutex_);
+        posted_.push_back(percent);
+    }
+    void PostFinished() override { finished_ = true; }
+
+    void CancelAtOrAbove(int percent) { cancelAtOrAbove_ = percent; }
+    void Cancel() { cancelled_ = true; }
+    std::vector<int> Sent() {
+        std::lock_guard<std::mutex> guard(mutex_);
+        return sent_;
+    }
+    std::vector<int> Posted() {
+        std::lock_guard<std::mutex> guard(mutex_);
+        return posted_;
+    }
+    bool Finished() const { return finished_; }
+
+private:
+    std::atomic<bool> cancelled_{false};
+    std::atomic<bool> finished_{false};
+    std::atomic<int> cancelAtOrAbove_{-1};
+    std::mutex mutex_;
+    std::vector<int> sent_;
+    std::vector<int> posted_;
+};
+
+class Download : public testing::Test {
+protected:
+    void SetUp() override { environment_.Set("TMPDIR", temp_.Path().c_str()); }
+
+    // Runs one download of an answer to the end, as the window would start it.
+    void Run(UpdateChecker& checker, RecordingSink& sink, const HttpAnswer& answer,
+             const std::string& path = "/installer") {
+        server_.Answer(path, answer);
+        HttpAnswer service;
+        service.body = "<version>9.9</version><url>" + server_.Url(path) + "</url>";
+        server_.Answer(kServicePath, service);
+        checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+        checker.SetInstalledVersion(L"2.5.0.5012");
+        bool newer = false;
+        std::wstring version;
+        ASSERT_TRUE(checker.CheckForUpdate(newer, version));
+        ASSERT_TRUE(checker.StartDownload(&sink));
+        checker.WaitForWorker();
+    }
+
+    static std::string Installer(std::size_t size) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + 3);
+        return bytes;
+    }
+
+    std::filesystem::path InstallerPath() const { return temp_.Path() / "Almanaxium_Update.exe"; }
+
+    test_support::TempFolder temp_;
+    test_support::ScopedEnvironment environment_;
+    LocalHttpServer server_;
+};
+
+// The last reported percentage belongs to the whole run of the program, so the tests of the progress
+// reports need a process of their own, as CTest gives every test.
+#define REQUIRE_FIRST_DOWNLOAD_OF_THE_RUN()                                                   \
+    if (update::LastReportedPercentage() != 0) {                                              \
+        GTEST_SKIP() << "needs the first download of its process (CTest runs each test alone)"; \
+    }
+
+TEST_F(Download, WithContentLengthInStepsOfAtLeast25) {
+    REQUIRE_FIRST_DOWNLOAD_OF_THE_RUN();
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(400000);
+    answer.pieceSize = 20000;
+    answer.pauseBetweenPieces = std::chrono::milliseconds(5);
+    Run(checker, sink, answer);
+    const std::vector<int> sent = sink.Sent();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_LE(sent.size(), 4u);
+    int previous = 0;
+    for (const int percent : sent) {
+        EXPECT_GE(percent - previous, 25) << "steps of at least 25 points";
+        previous = percent;
+    }
+    EXPECT_EQ(sink.Posted(), std::vector<int>{100});
+    EXPECT_TRUE(sink.Finished());
+    ASSERT_TRUE(checker.InstallerReady());
+    EXPECT_EQ(checker.InstallerPath(), common::Utf8ToWide(InstallerPath().string()));
+    EXPECT_EQ(ReadFile(InstallerPath()), answer.body);
+}
+
+TEST_F(Download, CancelAfter75ThenASecondDownload) {
+    REQUIRE_FIRST_DOWNLOAD_OF_THE_RUN();
+    {
+        UpdateChecker checker;
+        RecordingSink sink;
+        sink.CancelAtOrAbove(75);
+        HttpAnswer answer;
+        answer.body = Installer(400000);
+        answer.pieceSize = 4000;
+        answer.pauseBetweenPieces = std::chrono::milliseconds(2);
+        Run(checker, sink, answer);
+        ASSERT_FALSE(sink.Sent().empty());
+        EXPECT_GE(sink.Sent().back(), 75);
+        EXPECT_LT(sink.Sent().back(), 100);
+        EXPECT_TRUE(sink.Posted().empty());   // no final report after a cancel
+        EXPECT_FALSE(sink.Finished());        // nor the finished message
+        EXPECT_FALSE(checker.InstallerReady());
+        EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+    }
+    // The same run: the last reported percentage stays at the cancel's, so the only intermediate
+    // report comes at 100; the final report still comes.
+    const int last = update::LastReportedPercentage();
+    ASSERT_GE(last, 75);
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(200000);
+    answer.pieceSize = 10000;
+    Run(checker, sink, answer);
+    EXPECT_LE(sink.Sent().size(), 1u);
+    for (const int percent : sink.Sent()) EXPECT_EQ(percent, 100);
+    EXPECT_EQ(sink.Posted(), std::vector<int>{100});
+    EXPECT_TRUE(checker.InstallerReady());
+}
+
+TEST_F(Download, WithoutContentLengthNoProgressButTheInstaller) {
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(150000);
+    answer.sendContentLength = false;
+    answer.pieceSize = 30000;
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Sent().empty());
+    EXPECT_TRUE(sink.Posted().empty());
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_TRUE(checker.InstallerReady());
+    EXPECT_EQ(ReadFile(InstallerPath()), answer.body);
+}
+
+TEST_F(Download, AnExistingInstallerIsReplaced) {
+    std::ofstream(InstallerPath()) << "an old installer that is much longer than the new one";
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = "new";
+    Run(checker, sink, answer);
+    EXPECT_TRUE(checker.InstallerReady());
+    EXPECT_EQ(ReadFile(InstallerPath()), "new");
+    // A link planted at the installer's name is replaced, not written through.
+    const std::filesystem::path target = temp_.Path() / "elsewhere";
+    std::ofstream(target) << "keep";
+    std::filesystem::remove(InstallerPath());
+    std::filesystem::create_symlink(target, InstallerPath());
+    UpdateChecker again;
+    RecordingSink sink2;
+    Run(again, sink2, answer);
+    EXPECT_EQ(ReadFile(target), "keep");
+    EXPECT_FALSE(std::filesystem::is_symlink(InstallerPath()));
+    EXPECT_EQ(ReadFile(InstallerPath()), "new");
+}
+
+TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.status = 500;
+    answer.body = "<html>internal error</html>";
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+    UpdateChecker missing;
+    RecordingSink sink2;
+    HttpAnswer notFound;
+    notFound.status = 404;
+    notFound.body = "no";
+    Run(missing, sink2, notFound, "/gone");
+    EXPECT_FALSE(missing.InstallerReady());
+}
+
+TEST_F(Download, CutConnectionAndRefusedAddressSaveNothing) {
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(100000);
+    answer.cutAfterBytes = 40000;
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+}
+
+TEST_F(Download, AFailedWriteLeavesNoInstaller) {
+    // The process may write files of at most 1000 bytes: the installer's write fails half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(50000);
+    Run(checker, sink, answer);
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+    for (const auto& entry : std::filesystem::directory_iterator(temp_.Path())) {
+        ADD_FAILURE() << "left behind: " << entry.path();
+    }
+}
+
+TEST_F(Download, NoRoomForTheInstallerEndsTheWorkerWithItsMessage) {
+    UpdateChecker checker;
+    checker.Job().maxBytes = 10000;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(50000);
+    answer.pieceSize = 5000;
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_FALSE(checker.InstallerReady());
+}
+
+TEST_F(Download, NoSecondWorkerWhileOneRuns) {
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer slow;
+    slow.body = Installer(100000);
+    slow.pieceSize = 1000;
+    slow.pauseBetweenPieces = std::chrono::milliseconds(5);
+    server_.Answer("/slow", slow);
+    HttpAnswer service;
+    service.body = "<version>9.9</version><url>" + server_.Url("/slow") + "</url>";
+    server_.Answer(kServicePath, service);
+    checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+    bool newer = false;
+    std::wstring version;
+    ASSERT_TRUE(checker.CheckForUpdate(newer, version));
+    ASSERT_TRUE(checker.StartDownload(&sink));
+    EXPECT_TRUE(checker.DownloadRunning());
+    RecordingSink second;
+    EXPECT_FALSE(checker.StartDownload(&second));
+    // Cancelling ends the worker promptly.
+    sink.Cancel();
+    const auto start = std::chrono::steady_clock::now();
+    checker.WaitForWorker();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_FALSE(checker.DownloadRunning());
+    EXPECT_FALSE(checker.InstallerReady());
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// The download of an installer on its own thread.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <new>
+#include <thread>
+
+#include "app/platform_paths.h"
+#include "common/utf8_text.h"
+#include "http_get.h"
+#include "update_checker.h"
+
+namespace update {
+
+namespace {
+
+std::atomic<int> lastReportedPercentage{0};
+
+// Pauses that end early when the user cancels, so that a cancelled worker ends at once.
+void Pause(const DownloadProgressSink& progress, std::chrono::milliseconds duration) {
+    const auto until = std::chrono::steady_clock::now() + duration;
+    while (std::chrono::steady_clock::now() < until && !progress.Cancelled()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+bool WriteAll(int descriptor, const std::string& data) {
+    std::size_t written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(descriptor, data.data() + written, data.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Saves the installer whole or not at all: written beside its final name and renamed over it, so
+// that a failed or short write leaves no installer (and a link planted at the name is replaced,
+// not followed).
+bool SaveInstaller(const std::string& path, const std::string& bytes) {
+    std::string temporary = path + ".XXXXXX";
+    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) return false;
+    bool ok = fchmod(descriptor, 0755) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
+    ok = ::close(descriptor) == 0 && ok;
+    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
+
+}  // namespace
+
+int LastReportedPercentage() { return lastReportedPercentage.load(); }
+
+void DownloadWorker(DownloadJob& job) {
+    DownloadProgressSink* progress = job.progress;
+    if (progress == nullptr) return;
+    while (!progress->WindowExists()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+
+    std::int64_t length = 0;
+    std::string received;
+    bool tooLarge = false;
+    HttpGetCallbacks callbacks;
+    callbacks.onHeaders = [&](std::int64_t contentLength) { length = contentLength > 0 ? contentLength : 0; };
+    callbacks.cancelled = [progress] { return progress->Cancelled(); };
+    callbacks.onData = [&](const char* data, std::size_t size) {
+        if (received.size() + size > job.maxBytes) {
+            tooLarge = true;
+            return false;
+        }
+        try {
+            received.append(data, size);
+        } catch (const std::bad_alloc&) {
+            // No room for the installer: the download ends with its handles closed.
+            tooLarge = true;
+            return false;
+        }
+        if (length != 0 && !progress->Cancelled()) {
+            const int percent = static_cast<int>(static_cast<std::int64_t>(received.size()) * 100 / length);
+            if (percent - lastReportedPercentage.load() >= 25) {
+                lastReportedPercentage.store(percent);
+                progress->SendProgress(percent);
+                Pause(*progress, std::chrono::milliseconds(300));
+            }
+        }
+        return !progress->Cancelled();
+    };
+    const HttpGetResult result = HttpGet(common::WideToUtf8(job.downloadAddress), callbacks);
+
+    if (length != 0 && !progress->Cancelled() && !tooLarge) {
+        const int percent = static_cast<int>(static_cast<std::int64_t>(received.size()) * 100 / length);
+        progress->PostProgress(percent);
+        Pause(*progress, std::chrono::milliseconds(500));
+    }
+    // Only a whole body with a successful status is an installer: an error page is not.
+    const bool complete = result.complete && !tooLarge && result.status >= 200 && result.status < 300;
+    if (complete && !progress->Cancelled()) {
+        const std::string path = app::TemporaryFolder() + kInstallerFileName;
+        if (SaveInstaller(path, received)) {
+            job.installerPath = common::Utf8ToWide(path);
+            job.checker->MarkInstallerReady();
+        }
+    }
+    received.clear();
+    received.shrink_to_fit();
+    if (!progress->Cancelled()) progress->PostFinished();
+}
+
+}  // namespace update

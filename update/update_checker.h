@@ -1,0 +1,92 @@
+// The update service: asks the maker's version service for the current version, and downloads the
+// installer it names on a worker thread, saving it as "Almanaxium_Update.exe" in the temporary
+// folder. The window shows the dialogs; this is the part that talks to the network.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+#include "download_progress_sink.h"
+#include "version_text.h"
+
+namespace update {
+
+class UpdateChecker;
+
+// What the worker receives.
+struct DownloadJob {
+    UpdateChecker* checker = nullptr;
+    DownloadProgressSink* progress = nullptr;
+    std::wstring downloadAddress;  // copied when the download starts
+    std::wstring installerPath;    // set when an installer has been saved
+    // An installer larger than this is not held in memory: the download ends as failed.
+    std::size_t maxBytes = std::size_t{1} << 30;
+};
+
+// The version service's address up to and including "?product=".
+inline constexpr const wchar_t* kUpdateQueryBase =
+    L"https://www.qelt.com/cur/versions/updatecheck.php?product=";
+inline constexpr const wchar_t* kProductId = L"almanaxium";
+inline constexpr const char* kInstallerFileName = "Almanaxium_Update.exe";
+
+class UpdateChecker {
+public:
+    UpdateChecker() = default;
+    ~UpdateChecker();
+    UpdateChecker(const UpdateChecker&) = delete;
+    UpdateChecker& operator=(const UpdateChecker&) = delete;
+
+    void SetQueryBase(const std::wstring& queryBase) { queryBase_ = queryBase; }
+    void SetProductId(const std::wstring& productId) { productId_ = productId; }
+    void SetInstalledVersion(const std::wstring& version) { installedVersion_ = version; }
+
+    // One exchange with the service. Sets newer (never clears it) when the service names a version
+    // greater than the installed one, and gives the service's version text. Returns whether the
+    // exchange succeeded and both elements were found.
+    bool CheckForUpdate(bool& newer, std::wstring& versionText);
+    // Gets the service's answer into the response: true for a complete, valid UTF-8, non-empty body.
+    bool FetchVersionInfo();
+
+    const std::wstring& Response() const { return response_; }
+    const std::wstring& DownloadAddress() const { return downloadAddress_; }
+    std::int32_t LastError() const { return lastError_; }
+    void SetLastError(std::int32_t error) { lastError_ = error; }
+
+    // Starts the worker for the download address, reporting to the progress window. Returns false
+    // when no worker could start, and when one is still running (no second worker is started).
+    bool StartDownload(DownloadProgressSink* progress);
+    bool DownloadRunning() const { return workerRunning_.load(std::memory_order_acquire); }
+    // Waits for the worker to end; the caller has cancelled the download first.
+    void WaitForWorker();
+
+    // Set by the worker once the installer is saved (release); read with acquire.
+    bool InstallerReady() const { return installerReady_.load(std::memory_order_acquire); }
+    // The saved installer; read only after InstallerReady has been seen.
+    const std::wstring& InstallerPath() const { return job_.installerPath; }
+    void MarkInstallerReady() { installerReady_.store(true, std::memory_order_release); }
+
+    DownloadJob& Job() { return job_; }
+
+private:
+    std::wstring queryBase_ = kUpdateQueryBase;
+    std::wstring productId_ = kProductId;
+    std::wstring installedVersion_;
+    std::wstring response_;
+    std::wstring downloadAddress_;
+    std::int32_t lastError_ = 0;
+    DownloadJob job_;
+    std::thread worker_;
+    std::atomic<bool> workerRunning_{false};
+    std::atomic<bool> installerReady_{false};
+};
+
+// The worker's procedure: downloads the job's address with progress reports, saves the installer
+// when the whole body came with a successful status, and tells the window that it has ended.
+void DownloadWorker(DownloadJob& job);
+
+// The percentage last reported by any download of this run; it starts at 0 and is never reset.
+int LastReportedPercentage();
+
+}  // namespace update
