@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -31,6 +32,10 @@ struct CliParseResult {
 // process locale; a date must exist in the Gregorian calendar. Whether a zone name is in the
 // catalogue is for the caller to find out.
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments);
+
+// An argument as it may stand in the one line of a message: control characters become "?" and a
+// long argument is cut.
+std::string QuoteArgument(std::string_view argument);
 
 // The usage text printed for --help.
 const char* CliUsage();

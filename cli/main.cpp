@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
             if (candidate.key == options.zoneName) entry = &candidate;
         }
         if (entry == nullptr) {
-            return Refuse("unknown time zone '" + options.zoneName +
-                          "' (a name of the system's zone.tab, such as Europe/Berlin, or UTC)");
+            return Refuse("unknown time zone " + cli::QuoteArgument(options.zoneName) +
+                          " (a name of the system's zone.tab, such as Europe/Berlin, or UTC)");
         }
         rule = entry->rule;
         zone.id = entry->key;

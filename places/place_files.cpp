@@ -40,9 +40,9 @@ std::string ListFilePath(const std::string& programFolder, const std::wstring& l
 }
 
 template <typename Make>
-auto ReadList(const std::string& path, std::size_t fieldCount, Make make) {
+auto ParseList(const std::vector<std::wstring>& lines, std::size_t fieldCount, Make make) {
     std::vector<decltype(make(std::vector<std::wstring>{}))> entries;
-    for (const std::wstring& line : ReadLines(path)) {
+    for (const std::wstring& line : lines) {
         const std::vector<std::wstring> fields = SplitFields(line);
         if (fields.size() == fieldCount) entries.push_back(make(fields));
     }
@@ -51,9 +51,9 @@ auto ReadList(const std::string& path, std::size_t fieldCount, Make make) {
 
 }  // namespace
 
-std::vector<std::wstring> ReadLines(const std::string& path) {
-    const std::string contents = ReadWholeFile(path);
-    std::string_view bytes = contents;
+std::vector<std::wstring> ReadLines(const std::string& path) { return SplitLines(ReadWholeFile(path)); }
+
+std::vector<std::wstring> SplitLines(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     std::vector<std::wstring> lines;
     std::size_t start = 0;
@@ -87,30 +87,41 @@ unsigned StateCaptionId(const std::string& stateListPath) {
     return 140;
 }
 
+RegionList ParseCountryLines(const std::vector<std::wstring>& lines) {
+    return ParseList(lines, 3, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], RegionEntry{fields[1] == L"1", fields[2]});
+    });
+}
+
+RegionList ParseStateLines(const std::vector<std::wstring>& lines) {
+    return ParseList(lines, 2, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], RegionEntry{false, fields[1]});
+    });
+}
+
+CityList ParseCityLines(const std::vector<std::wstring>& lines) {
+    return ParseList(lines, 3, [](const std::vector<std::wstring>& fields) {
+        return std::pair(fields[0], GeoLocation{ParseCoordinate(fields[1]), ParseCoordinate(fields[2])});
+    });
+}
+
 RegionList ReadCountryList(const std::string& programFolder, const ContinentEntry& continent,
                            const std::string& languageCode) {
     const std::string path =
         LocationFolder(programFolder) + continent.fileWord + "_" + languageCode + ".txt";
-    return ReadList(path, 3, [](const std::vector<std::wstring>& fields) {
-        return std::pair(fields[0], RegionEntry{fields[1] == L"1", fields[2]});
-    });
+    return ParseCountryLines(ReadLines(path));
 }
 
 StateList ReadStateList(const std::string& programFolder, const RegionEntry& country) {
     const std::string path = ListFilePath(programFolder, country.listFile);
     StateList list;
-    list.states = ReadList(path, 2, [](const std::vector<std::wstring>& fields) {
-        return std::pair(fields[0], RegionEntry{false, fields[1]});
-    });
+    list.states = ParseStateLines(ReadLines(path));
     list.captionId = StateCaptionId(path);
     return list;
 }
 
 CityList ReadCityList(const std::string& programFolder, const RegionEntry& region) {
-    const std::string path = ListFilePath(programFolder, region.listFile);
-    return ReadList(path, 3, [](const std::vector<std::wstring>& fields) {
-        return std::pair(fields[0], GeoLocation{ParseCoordinate(fields[1]), ParseCoordinate(fields[2])});
-    });
+    return ParseCityLines(ReadLines(ListFilePath(programFolder, region.listFile)));
 }
 
 }  // namespace places

@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
 // line feed is dropped. Throws PlaceFileError.
 std::vector<std::wstring> ReadLines(const std::string& path);
 
+// The lines of a file's bytes, by the rules of ReadLines.
+std::vector<std::wstring> SplitLines(std::string_view bytes);
+
 // The maximal runs of characters other than "|".
 std::vector<std::wstring> SplitFields(const std::wstring& line);
 
@@ -69,6 +73,11 @@ struct StateList {
 StateList ReadStateList(const std::string& programFolder, const RegionEntry& country);
 
 CityList ReadCityList(const std::string& programFolder, const RegionEntry& region);
+
+// The entries of a list's lines: the lines with the field count of their kind.
+RegionList ParseCountryLines(const std::vector<std::wstring>& lines);
+RegionList ParseStateLines(const std::vector<std::wstring>& lines);
+CityList ParseCityLines(const std::vector<std::wstring>& lines);
 
 // The caption of the state row, from the whole path of the state list (case-sensitive): "germany"
 // gives 141, else "france" 143, else "usa" 142, else 140.

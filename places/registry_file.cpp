@@ -116,7 +116,9 @@ std::string DwordValueLine(std::string_view valueName, std::uint32_t value) {
 }
 
 std::string StringValueLine(std::string_view valueName, std::wstring_view text) {
-    return Quote(valueName) + "=" + Quote(common::WideToUtf8(text));
+    // A string value ends at its first NUL, as the registry's do; a NUL in the file would make the
+    // whole file unreadable.
+    return Quote(valueName) + "=" + Quote(common::WideToUtf8(text.substr(0, text.find(L'\0'))));
 }
 
 std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
@@ -129,13 +131,16 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
         const std::size_t end = contents.find('\n');
         std::string_view text = contents.substr(0, end);
         contents = end == std::string_view::npos ? std::string_view() : contents.substr(end + 1);
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-
         Line line;
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+            line.endsWithCrLf = true;
+        }
         line.text = std::string(text);
         if (continuation) {
             continuation = !text.empty() && text.back() == '\\';
             line.key = key;
+            line.isContinuation = true;
             file.lines_.push_back(std::move(line));
             continue;
         }
@@ -168,28 +173,39 @@ std::optional<RegistryValue> RegistryFile::Find(std::string_view keyPath,
 }
 
 void RegistryFile::Set(std::string_view keyPath, std::string_view valueName, std::string text) {
-    std::optional<std::size_t> lastOfKey;
+    // The last line of the value counts when reading, so it is the one replaced.
     for (std::size_t i = lines_.size(); i-- > 0;) {
         Line& line = lines_[i];
-        if (!EqualNoCase(line.key, keyPath)) continue;
-        if (line.isValue && EqualNoCase(line.valueName, valueName)) {
-            line.text = std::move(text);
-            // An earlier line of the same value no longer counts; the one written now does.
-            return;
+        if (!line.isValue || !EqualNoCase(line.key, keyPath) || !EqualNoCase(line.valueName, valueName)) {
+            continue;
         }
-        if (!lastOfKey && (line.isValue || line.isKeyLine || !line.text.empty())) lastOfKey = i;
+        line.text = std::move(text);
+        std::size_t end = i + 1;
+        while (end < lines_.size() && lines_[end].isContinuation) ++end;
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                     lines_.begin() + static_cast<std::ptrdiff_t>(end));
+        return;
     }
     Line line;
     line.text = std::move(text);
     line.key = std::string(keyPath);
     line.valueName = std::string(valueName);
     line.isValue = true;
-    if (lastOfKey) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*lastOfKey) + 1, std::move(line));
-        return;
+    // A new line ends as the file's lines do.
+    line.endsWithCrLf = !lines_.empty() && lines_.front().endsWithCrLf;
+    // Right after the key's line: no line before it can continue into it.
+    for (std::size_t i = lines_.size(); i-- > 0;) {
+        if (lines_[i].isKeyLine && EqualNoCase(lines_[i].key, keyPath)) {
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1), std::move(line));
+            return;
+        }
     }
-    if (!lines_.empty() && !lines_.back().text.empty()) lines_.push_back(Line{});
+    // A new key at the end; the blank line before it also ends any value left continuing.
+    Line blank;
+    blank.endsWithCrLf = line.endsWithCrLf;
+    if (!lines_.empty() && !lines_.back().text.empty()) lines_.push_back(blank);
     Line keyLine;
+    keyLine.endsWithCrLf = line.endsWithCrLf;
     keyLine.text = "[" + std::string(keyPath) + "]";
     keyLine.key = std::string(keyPath);
     keyLine.isKeyLine = true;
@@ -212,6 +228,7 @@ std::string RegistryFile::Serialize() const {
     std::string out;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         out += lines_[i].text;
+        if (lines_[i].endsWithCrLf) out += '\r';
         if (i + 1 < lines_.size() || endsWithLineFeed_) out += '\n';
     }
     return out;

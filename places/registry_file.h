@@ -32,8 +32,9 @@ public:
 
     std::optional<RegistryValue> Find(std::string_view keyPath, std::string_view valueName) const;
 
-    // Sets a value, replacing the line that held it or adding one at the end of its key (the key is
-    // added at the end of the file when missing). Every other line stays as it was.
+    // Sets a value, replacing the line that held it (with the lines it continued on) or adding one
+    // right after its key's line (the key is added at the end of the file when missing). Every
+    // other line stays as it was.
     void SetDword(std::string_view keyPath, std::string_view valueName, std::uint32_t value);
     void SetString(std::string_view keyPath, std::string_view valueName, std::wstring_view text);
 
@@ -42,10 +43,12 @@ public:
 private:
     struct Line {
         std::string text;       // the line as in the file, without its line end
+        bool endsWithCrLf = false;  // its line end had a CR: kept, so that the file reads back the same
         std::string key;        // the key the line belongs to ("" before the first key line)
         std::string valueName;  // for a value line, its name; else empty
         bool isValue = false;
         bool isKeyLine = false;
+        bool isContinuation = false;  // a further line of a value whose line ends in "\"
     };
 
     void Set(std::string_view keyPath, std::string_view valueName, std::string line);
@@ -55,6 +58,7 @@ private:
 };
 
 // The value line of a DWORD or string, with the export's escapes (\\ and \"; line breaks as \n).
+// A string keeps what comes before its first NUL.
 std::string DwordValueLine(std::string_view valueName, std::uint32_t value);
 std::string StringValueLine(std::string_view valueName, std::wstring_view text);
 

@@ -13,6 +13,8 @@ packages=(
     # tests and benchmarks; the window's tests run on a virtual screen
     googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     xvfb xauth xdotool imagemagick desktop-file-utils
+    # the fuzz targets (libFuzzer of clang 14)
+    clang libclang-rt-14-dev
 )
 locales=(de_DE.UTF-8 el_GR.UTF-8 en_US.UTF-8 es_ES.UTF-8 fr_FR.UTF-8)
 

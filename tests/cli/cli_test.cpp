@@ -55,6 +55,9 @@ TEST(ParseCliArguments, RefusesBadArgumentsWithOneLine) {
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", ""},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--lang", "pt"},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--lang", "DE"},
+        // Arguments echoed in a message cannot break its line.
+        {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--oops\nsecond line"},
+        with(1, "2018\n06-21"), with(3, "5\r\n2"), with(7, std::string(500, '9')),
     };
     for (const auto& arguments : bad) {
         const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);

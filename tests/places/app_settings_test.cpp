@@ -120,9 +120,8 @@ TEST_F(SettingsTest, WriteCreatesTheFolderAndReadsBack) {
     EXPECT_EQ(ReadSettingString(kSettingLatitude), L"-33,9 \"quoted\" back\\slash \u00e9");
     EXPECT_EQ(ReadSettingDword(kSettingWindowPosLeft), -20);
     const std::string contents = ReadFile(files_.user);
-    EXPECT_NE(contents.find("[Software\\Qelt\\Almanaxium2]\n\"TimeZone\"=dword:0000007b\n"),
-              std::string::npos)
-        << contents;
+    EXPECT_EQ(contents.find("[Software\\Qelt\\Almanaxium2]\n"), 0u) << contents;
+    EXPECT_NE(contents.find("\n\"TimeZone\"=dword:0000007b\n"), std::string::npos) << contents;
     EXPECT_NE(contents.find("\"WindowPosLeft\"=dword:ffffffec"), std::string::npos) << contents;
     EXPECT_FALSE(fs::exists(files_.machine)) << "the machine file is never written";
 }
@@ -149,11 +148,11 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineOfTheFile) {
         "\n"
         "; kept comment\n"
         "[Software\\Qelt\\Almanaxium2]\n"
+        "\"Longitude\"=\"13.4\"\n"
         "\"Continent\"=dword:00000002\n"
         "\"Unknown\"=hex(2):41,00,42,00,\\\n"
         "  43,00,00,00\n"
         "\"TimeZone\"=dword:00000009\n"
-        "\"Longitude\"=\"13.4\"\n"
         "\n"
         "[Software\\Other\\Program]\n"
         "\"Setting\"=\"value\"\n"
@@ -223,6 +222,49 @@ TEST(SettingsFiles, FollowXdgConfigHome) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+}
+
+TEST(RegistryFile, WritesNeverDisappearIntoAContinuedValue) {
+    // A damaged value whose line ends in "\" continues on the next line: a value added after it
+    // would be read as part of it. New values go right after their key's line instead.
+    auto file = RegistryFile::Parse("[K]\n\"Broken\"=\"a \\\n");
+    ASSERT_TRUE(file.has_value());
+    file->SetDword("K", "Added", 7);
+    auto again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    ASSERT_TRUE(again->Find("K", "Added").has_value());
+    EXPECT_EQ(again->Find("K", "Added")->dword, 7u);
+    // A new key after a file that ends inside a continued value.
+    file = RegistryFile::Parse("[K]\n\"Hex\"=hex:01,\\");
+    ASSERT_TRUE(file.has_value());
+    file->SetDword("Other", "Value", 9);
+    again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("Other", "Value")->dword, 9u);
+    // Replacing a value given on several lines replaces all of them.
+    file = RegistryFile::Parse("[K]\n\"V\"=hex:01,\\\n  02,\\\n  03\n\"W\"=dword:00000001\n");
+    file->SetDword("K", "V", 5);
+    EXPECT_EQ(file->Serialize(), "[K]\n\"V\"=dword:00000005\n\"W\"=dword:00000001\n");
+    // A text keeps what comes before a NUL, and the file stays readable.
+    file->SetString("K", "S", std::wstring(L"ab\0cd", 5));
+    again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("K", "S")->text, L"ab");
+}
+
+TEST(RegistryFile, LineEndsAreKeptSoThatAWriteChangesNoOtherLine) {
+    // A file written on Windows keeps its CR LF line ends, new lines included.
+    auto file = RegistryFile::Parse("[K]\r\n\"A\"=dword:00000001\r\n");
+    file->SetDword("K", "B", 2);
+    EXPECT_EQ(file->Serialize(), "[K]\r\n\"B\"=dword:00000002\r\n\"A\"=dword:00000001\r\n");
+    // "[Other]" + CR CR LF is no key line (its text ends in CR), so V below it still belongs to K;
+    // losing one CR on writing would turn it into a key line and hide V from its key.
+    file = RegistryFile::Parse("[K]\n\"V\"=dword:00000001\n[Other]\r\r\n\"V\"=dword:00000002\n");
+    file->SetDword("K", "V", 7);
+    const auto again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("K", "V")->dword, 7u);
+    EXPECT_EQ(again->Find("Other", "V"), std::nullopt);
 }
 
 TEST(RegistryFile, ParsesValueLinesAndEscapes) {

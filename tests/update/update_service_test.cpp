@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -354,6 +355,68 @@ TEST_F(Download, NoRoomForTheInstallerEndsTheWorkerWithItsMessage) {
     Run(checker, sink, answer);
     EXPECT_TRUE(sink.Finished());
     EXPECT_FALSE(checker.InstallerReady());
+}
+
+TEST_F(Download, ABodyLongerThanItsLengthGivesTheAnnouncedBytesOnly) {
+    // HTTP ends the message at its length: what follows is not part of the installer, and the
+    // percentages never pass 100.
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(60000);
+    answer.announcedLength = 20000;
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Finished());
+    ASSERT_TRUE(checker.InstallerReady());
+    EXPECT_EQ(ReadFile(InstallerPath()), answer.body.substr(0, 20000));
+    for (const int percent : sink.Sent()) EXPECT_LE(percent, 100);
+    for (const int percent : sink.Posted()) EXPECT_LE(percent, 100);
+}
+
+TEST_F(Download, AServerThatNeverAnswersCanBeCancelled) {
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer silent;
+    silent.neverAnswer = true;
+    server_.Answer("/silent", silent);
+    HttpAnswer service;
+    service.body = "<version>9.9</version><url>" + server_.Url("/silent") + "</url>";
+    server_.Answer(kServicePath, service);
+    checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+    bool newer = false;
+    std::wstring version;
+    ASSERT_TRUE(checker.CheckForUpdate(newer, version));
+    ASSERT_TRUE(checker.StartDownload(&sink));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(checker.DownloadRunning()) << "still waiting for the first byte";
+    sink.Cancel();
+    const auto start = std::chrono::steady_clock::now();
+    checker.WaitForWorker();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_FALSE(sink.Finished()) << "a cancelled worker posts nothing to a window that is gone";
+}
+
+TEST_F(Download, ATemporaryFolderThatCannotBeWrittenGivesNoInstaller) {
+    // A folder without write permission; root passes over permissions, so there /proc/self stands in.
+    std::filesystem::path locked = temp_.Path() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const bool permissionsBind = ::access(locked.c_str(), W_OK) != 0;
+    if (!permissionsBind) locked = "/proc/self";
+    environment_.Set("TMPDIR", locked.c_str());
+    UpdateChecker checker;
+    RecordingSink sink;
+    HttpAnswer answer;
+    answer.body = Installer(30000);
+    Run(checker, sink, answer);
+    EXPECT_TRUE(sink.Finished()) << "the window is told the worker has ended";
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_TRUE(checker.InstallerPath().empty());
+    if (permissionsBind) {
+        EXPECT_TRUE(std::filesystem::is_empty(locked));
+        std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    }
 }
 
 TEST_F(Download, NoSecondWorkerWhileOneRuns) {
