@@ -2,23 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 
 #include "app/log_stream.h"
 #include "common/utf8_text.h"
+#include "support/file_contents.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using test_support::ReadWholeFile;
 namespace fs = std::filesystem;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // A run as start-up and shut-down write it: the separator, the start line, the end line.
 void WriteRun(CLogStream& log) {
@@ -54,7 +49,7 @@ TEST_F(LogStreamTest, LevelThreeWritesTheStampedLines) {
     log.Open(Path(), 3, 1048576);
     WriteRun(log);
     // Each end of line is on disk at once, before the stream closes.
-    const std::string contents = ReadFile(NarrowPath());
+    const std::string contents = ReadWholeFile(NarrowPath());
     const std::regex expected(
         "-{77}\n"
         "\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d \\d{3} : Almanaxium was started\n"
@@ -64,7 +59,7 @@ TEST_F(LogStreamTest, LevelThreeWritesTheStampedLines) {
     log.Open(Path(), 3, 1048576);
     WriteRun(log);
     log.Close();
-    EXPECT_EQ(ReadFile(NarrowPath()).size(), 2 * contents.size());
+    EXPECT_EQ(ReadWholeFile(NarrowPath()).size(), 2 * contents.size());
 }
 
 TEST_F(LogStreamTest, LevelsAreComparedOnTheirLowSixteenBits) {
@@ -74,7 +69,7 @@ TEST_F(LogStreamTest, LevelsAreComparedOnTheirLowSixteenBits) {
     log.SetLineLevel(4);
     log << L"too detailed" << std::endl;
     log.Close();
-    const std::string contents = ReadFile(NarrowPath());
+    const std::string contents = ReadWholeFile(NarrowPath());
     EXPECT_NE(contents.find("was started"), std::string::npos);
     EXPECT_EQ(contents.find("too detailed"), std::string::npos);
 }
@@ -86,20 +81,20 @@ TEST_F(LogStreamTest, RotatesOnlyAFileAboveTheLimit) {
     log.Open(Path(), 3, 100);  // exactly the limit: stays
     log.Close();
     EXPECT_EQ(fs::file_size(NarrowPath()), 100u);
-    EXPECT_EQ(ReadFile(NarrowPath() + "_1"), "old backup");
+    EXPECT_EQ(ReadWholeFile(NarrowPath() + "_1"), "old backup");
 
     folder_.Write("Almanaxium.log", std::string(101, 'b'));  // one byte more: rotated
     log.Open(Path(), 3, 100);
     log.SetLineLevel(3);
     log << L"fresh" << std::endl;
     log.Close();
-    EXPECT_EQ(ReadFile(NarrowPath() + "_1"), std::string(101, 'b'));
-    EXPECT_EQ(ReadFile(NarrowPath()), "fresh\n");
+    EXPECT_EQ(ReadWholeFile(NarrowPath() + "_1"), std::string(101, 'b'));
+    EXPECT_EQ(ReadWholeFile(NarrowPath()), "fresh\n");
 
     // A limit of 0 rotates any non-empty file; a negative one (2 GiB and more) never does.
     log.Open(Path(), 3, 0);
     log.Close();
-    EXPECT_EQ(ReadFile(NarrowPath() + "_1"), "fresh\n");
+    EXPECT_EQ(ReadWholeFile(NarrowPath() + "_1"), "fresh\n");
     EXPECT_EQ(fs::file_size(NarrowPath()), 0u);
     folder_.Write("Almanaxium.log", std::string(5000, 'c'));
     log.Open(Path(), 3, static_cast<std::int32_t>(0x80000000u));
@@ -126,7 +121,7 @@ TEST_F(LogStreamTest, WideTextInTheLocalesCharacterSet) {
         log << L"Z\u00fcrich" << std::endl;  // a character the set lacks becomes "?"
     }
     log.Close();
-    EXPECT_EQ(ReadFile(NarrowPath()), "Z\xc3\xbcrich \xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1\nZ?rich\n");
+    EXPECT_EQ(ReadWholeFile(NarrowPath()), "Z\xc3\xbcrich \xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1\nZ?rich\n");
 }
 
 }  // namespace

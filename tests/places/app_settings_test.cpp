@@ -4,22 +4,17 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "places/app_settings.h"
 #include "places/registry_file.h"
+#include "support/file_contents.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using test_support::ReadWholeFile;
 namespace fs = std::filesystem;
 using namespace places;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class SettingsTest : public testing::Test {
 protected:
@@ -119,7 +114,7 @@ TEST_F(SettingsTest, WriteCreatesTheFolderAndReadsBack) {
     EXPECT_EQ(ReadSettingDword(kSettingTimeZone), 123);
     EXPECT_EQ(ReadSettingString(kSettingLatitude), L"-33,9 \"quoted\" back\\slash \u00e9");
     EXPECT_EQ(ReadSettingDword(kSettingWindowPosLeft), -20);
-    const std::string contents = ReadFile(files_.user);
+    const std::string contents = ReadWholeFile(files_.user);
     EXPECT_EQ(contents.find("[Software\\Qelt\\Almanaxium2]\n"), 0u) << contents;
     EXPECT_NE(contents.find("\n\"TimeZone\"=dword:0000007b\n"), std::string::npos) << contents;
     EXPECT_NE(contents.find("\"WindowPosLeft\"=dword:ffffffec"), std::string::npos) << contents;
@@ -159,7 +154,7 @@ TEST_F(SettingsTest, WriteKeepsEveryOtherLineOfTheFile) {
         "\n"
         "[Software\\Qelt\\Almanaxium2\\GUI]\n"
         "\"WindowPosTop\"=dword:0000004d\n";
-    EXPECT_EQ(ReadFile(files_.user), expected);
+    EXPECT_EQ(ReadWholeFile(files_.user), expected);
     EXPECT_EQ(ReadSettingDword(kSettingContinent), 2);
 }
 
@@ -171,7 +166,7 @@ TEST_F(SettingsTest, DamagedEmptyAndHugeFilesReadAsAbsent) {
         WriteUser(damaged);
         EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
         EXPECT_EQ(ReadSettingDword(kSettingCountry), 0);
-        EXPECT_EQ(ReadFile(files_.user), damaged) << "reading leaves the file alone";
+        EXPECT_EQ(ReadWholeFile(files_.user), damaged) << "reading leaves the file alone";
     }
     std::string huge = "[Software\\Qelt\\Almanaxium2]\n\"City\"=dword:00000009\n";
     huge += std::string(2 << 20, ';');
@@ -188,7 +183,7 @@ TEST_F(SettingsTest, WriteOverADamagedFileKeepsItAside) {
     WriteUser(damaged);
     ASSERT_TRUE(WriteSettingDword(kSettingCity, 3));
     EXPECT_EQ(ReadSettingDword(kSettingCity), 3);
-    EXPECT_EQ(ReadFile(files_.user + ".damaged"), damaged);
+    EXPECT_EQ(ReadWholeFile(files_.user + ".damaged"), damaged);
 }
 
 TEST_F(SettingsTest, FolderInThePlaceOfTheFileIsLeftAlone) {

@@ -1,14 +1,13 @@
 // The TZ string at the end of a zone file, and the recurring rule it becomes.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "places/posix_time_zone.h"
 #include "places/tzif_file.h"
+#include "support/file_contents.h"
 
 namespace {
 
+using test_support::ReadWholeFile;
 using places::ParsePosixTimeZone;
 using places::SystemTime;
 
@@ -112,16 +111,11 @@ TEST(ParsePosixTimeZone, RefusesMalformedStrings) {
     }
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 TEST(TzifFooter, RealFilesAndDamagedOnes) {
-    const std::string berlin = ReadFile("/usr/share/zoneinfo/Europe/Berlin");
+    const std::string berlin = ReadWholeFile("/usr/share/zoneinfo/Europe/Berlin");
     ASSERT_FALSE(berlin.empty());
     EXPECT_EQ(places::TzifFooter(berlin), "CET-1CEST,M3.5.0,M10.5.0/3");
-    EXPECT_EQ(places::TzifFooter(ReadFile("/usr/share/zoneinfo/Asia/Kolkata")), "IST-5:30");
+    EXPECT_EQ(places::TzifFooter(ReadWholeFile("/usr/share/zoneinfo/Asia/Kolkata")), "IST-5:30");
 
     // Cut anywhere, the file gives no footer rather than a piece of one.
     for (std::size_t length = 0; length + 1 < berlin.size(); length += 97) {

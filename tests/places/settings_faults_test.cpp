@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,23 +10,19 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <thread>
 
 #include "places/app_settings.h"
 #include "places/registry_file.h"
+#include "support/file_contents.h"
 #include "support/temp_folder.h"
 
 namespace {
 
+using test_support::ReadWholeFile;
 namespace fs = std::filesystem;
 using namespace places;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class SettingsFaults : public testing::Test {
 protected:
@@ -44,10 +39,10 @@ protected:
         ASSERT_TRUE(WriteSettingDword(kSettingContinent, 3));
         ASSERT_TRUE(WriteSettingString(kSettingLatitude, L"48.137430"));
         std::ofstream(files_.user, std::ios::app) << "\n[Software\\Other]\n\"Kept\"=\"yes\"\n";
-        known_ = ReadFile(files_.user);
+        known_ = ReadWholeFile(files_.user);
     }
     void ExpectKnownFileWhole() {
-        EXPECT_EQ(ReadFile(files_.user), known_);
+        EXPECT_EQ(ReadWholeFile(files_.user), known_);
         EXPECT_EQ(ReadSettingDword(kSettingContinent), 3);
         EXPECT_EQ(ReadSettingString(kSettingLatitude), L"48.137430");
         // No temporary file is left beside it.
@@ -66,15 +61,11 @@ protected:
 TEST_F(SettingsFaults, FailedWriteOfTheNewFile) {
     WriteKnownFile();
     // Files of this process may hold at most 64 bytes: writing the new file fails half-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteSettingString(kSettingLongitude, std::wstring(200, L'7'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_FALSE(written);
+    {
+        test_support::ScopedFileSizeLimit limit(64);
+        ASSERT_TRUE(limit.Active());
+        EXPECT_FALSE(WriteSettingString(kSettingLongitude, std::wstring(200, L'7')));
+    }
     ExpectKnownFileWhole();
 }
 
@@ -150,7 +141,7 @@ TEST_F(SettingsFaults, WriterKilledAtAnyPoint) {
         kill(writer, SIGKILL);
         waitpid(writer, nullptr, 0);
         // Whatever moment the writer died at, the file is the old one or a new one, whole.
-        const std::string contents = ReadFile(files_.user);
+        const std::string contents = ReadWholeFile(files_.user);
         ASSERT_TRUE(RegistryFile::Parse(contents).has_value()) << "round " << round;
         EXPECT_EQ(ReadSettingDword(kSettingContinent), 3) << "round " << round;
         EXPECT_EQ(ReadSettingString(kSettingLatitude), L"48.137430") << "round " << round;
@@ -182,7 +173,7 @@ TEST_F(SettingsFaults, TwoProgramsWritingAtOnceLoseNoValue) {
     EXPECT_EQ(ReadSettingDword(kSettingCountry), kWrites);
     EXPECT_EQ(ReadSettingDword(kSettingCity), kWrites);
     EXPECT_EQ(ReadSettingDword(kSettingContinent), 3);
-    EXPECT_NE(ReadFile(files_.user).find("\"Kept\"=\"yes\""), std::string::npos);
+    EXPECT_NE(ReadWholeFile(files_.user).find("\"Kept\"=\"yes\""), std::string::npos);
 }
 
 }  // namespace

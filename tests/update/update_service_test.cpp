@@ -1,20 +1,18 @@
 // The version check and the download against a real HTTP server on 127.0.0.1.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <thread>
 
 #include "common/utf8_text.h"
+#include "support/file_contents.h"
 #include "support/local_http_server.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
@@ -22,16 +20,12 @@
 
 namespace {
 
+using test_support::ReadWholeFile;
 using test_support::HttpAnswer;
 using test_support::LocalHttpServer;
 using update::UpdateChecker;
 
 constexpr const char* kServicePath = "/cur/versions/updatecheck.php";
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class VersionCheck : public testing::Test {
 protected:
@@ -217,7 +211,7 @@ TEST_F(Download, WithContentLengthInStepsOfAtLeast25) {
     EXPECT_TRUE(sink.Finished());
     ASSERT_TRUE(checker.InstallerReady());
     EXPECT_EQ(checker.InstallerPath(), common::Utf8ToWide(InstallerPath().string()));
-    EXPECT_EQ(ReadFile(InstallerPath()), answer.body);
+    EXPECT_EQ(ReadWholeFile(InstallerPath()), answer.body);
 }
 
 TEST_F(Download, CancelAfter75ThenASecondDownload) {
@@ -267,7 +261,7 @@ TEST_F(Download, WithoutContentLengthNoProgressButTheInstaller) {
     EXPECT_TRUE(sink.Posted().empty());
     EXPECT_TRUE(sink.Finished());
     EXPECT_TRUE(checker.InstallerReady());
-    EXPECT_EQ(ReadFile(InstallerPath()), answer.body);
+    EXPECT_EQ(ReadWholeFile(InstallerPath()), answer.body);
 }
 
 TEST_F(Download, AnExistingInstallerIsReplaced) {
@@ -278,7 +272,7 @@ TEST_F(Download, AnExistingInstallerIsReplaced) {
     answer.body = "new";
     Run(checker, sink, answer);
     EXPECT_TRUE(checker.InstallerReady());
-    EXPECT_EQ(ReadFile(InstallerPath()), "new");
+    EXPECT_EQ(ReadWholeFile(InstallerPath()), "new");
     // A link planted at the installer's name is replaced, not written through.
     const std::filesystem::path target = temp_.Path() / "elsewhere";
     std::ofstream(target) << "keep";
@@ -287,9 +281,9 @@ TEST_F(Download, AnExistingInstallerIsReplaced) {
     UpdateChecker again;
     RecordingSink sink2;
     Run(again, sink2, answer);
-    EXPECT_EQ(ReadFile(target), "keep");
+    EXPECT_EQ(ReadWholeFile(target), "keep");
     EXPECT_FALSE(std::filesystem::is_symlink(InstallerPath()));
-    EXPECT_EQ(ReadFile(InstallerPath()), "new");
+    EXPECT_EQ(ReadWholeFile(InstallerPath()), "new");
 }
 
 TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
@@ -325,18 +319,15 @@ TEST_F(Download, CutConnectionAndRefusedAddressSaveNothing) {
 
 TEST_F(Download, AFailedWriteLeavesNoInstaller) {
     // The process may write files of at most 1000 bytes: the installer's write fails half-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     UpdateChecker checker;
     RecordingSink sink;
     HttpAnswer answer;
     answer.body = Installer(50000);
-    Run(checker, sink, answer);
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+        test_support::ScopedFileSizeLimit limit(1000);
+        ASSERT_TRUE(limit.Active());
+        Run(checker, sink, answer);
+    }
     EXPECT_TRUE(sink.Finished());
     EXPECT_FALSE(checker.InstallerReady());
     EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
@@ -368,7 +359,7 @@ TEST_F(Download, ABodyLongerThanItsLengthGivesTheAnnouncedBytesOnly) {
     Run(checker, sink, answer);
     EXPECT_TRUE(sink.Finished());
     ASSERT_TRUE(checker.InstallerReady());
-    EXPECT_EQ(ReadFile(InstallerPath()), answer.body.substr(0, 20000));
+    EXPECT_EQ(ReadWholeFile(InstallerPath()), answer.body.substr(0, 20000));
     for (const int percent : sink.Sent()) EXPECT_LE(percent, 100);
     for (const int percent : sink.Posted()) EXPECT_LE(percent, 100);
 }
