@@ -7,6 +7,16 @@
 
 namespace cli {
 
+std::string QuoteArgument(std::string_view argument) {
+    constexpr std::size_t kLongest = 60;
+    std::string shown;
+    for (const char ch : argument.substr(0, kLongest)) {
+        shown.push_back(static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f ? '?' : ch);
+    }
+    if (argument.size() > kLongest) shown += "...";
+    return "'" + shown + "'";
+}
+
 namespace {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -52,22 +62,6 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::string Quoted(std::string_view argument) { return QuoteArgument(argument); }
-
-}  // namespace
-
-std::string QuoteArgument(std::string_view argument) {
-    constexpr std::size_t kLongest = 60;
-    std::string shown;
-    for (const char ch : argument.substr(0, kLongest)) {
-        shown.push_back(static_cast<unsigned char>(ch) < 0x20 || ch == 0x7f ? '?' : ch);
-    }
-    if (argument.size() > kLongest) shown += "...";
-    return "'" + shown + "'";
-}
-
-namespace {
-
 CliParseResult Failure(std::string message) {
     CliParseResult result;
     result.error = std::move(message);
@@ -102,13 +96,13 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             name = name.substr(0, equals);
         }
         if (name == "--json" || name == "--help" || name == "-h") {
-            if (inlineValue) return Failure("option " + Quoted(name) + " takes no value");
+            if (inlineValue) return Failure("option " + QuoteArgument(name) + " takes no value");
             (name == "--json" ? options.json : options.help) = true;
             continue;
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
             name != "--zone" && name != "--lang") {
-            return Failure("unknown argument " + Quoted(arguments[i]) + " (see --help)");
+            return Failure("unknown argument " + QuoteArgument(arguments[i]) + " (see --help)");
         }
         std::string_view value;
         if (inlineValue) {
@@ -116,7 +110,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            return Failure("option " + Quoted(name) + " needs a value");
+            return Failure("option " + QuoteArgument(name) + " needs a value");
         }
 
         if (name == "--zone") {
@@ -126,7 +120,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         if (name == "--lang") {
             if (value != "en" && value != "de" && value != "es" && value != "fr" && value != "el") {
-                return Failure("--lang " + Quoted(value) +
+                return Failure("--lang " + QuoteArgument(value) +
                                " is not one of the languages en, de, es, fr, el");
             }
             options.languageCode = std::string(value);
@@ -134,7 +128,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         if (name == "--date") {
             if (!ParseDate(value, options)) {
-                return Failure("--date " + Quoted(value) +
+                return Failure("--date " + QuoteArgument(value) +
                                " is not an existing date in the form YYYY-MM-DD");
             }
             haveDate = true;
@@ -142,27 +136,27 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         const auto number = ParseNumber(value);
         if (!number) {
-            return Failure(std::string(name) + " " + Quoted(value) + " is not a number");
+            return Failure(std::string(name) + " " + QuoteArgument(value) + " is not a number");
         }
         if (name == "--lat") {
             if (*number < -90 || *number > 90) {
-                return Failure("--lat " + Quoted(value) + " is outside -90 to 90");
+                return Failure("--lat " + QuoteArgument(value) + " is outside -90 to 90");
             }
             options.latitudeDeg = *number;
             haveLat = true;
         } else if (name == "--lon") {
             if (*number < -180 || *number > 180) {
-                return Failure("--lon " + Quoted(value) + " is outside -180 to 180");
+                return Failure("--lon " + QuoteArgument(value) + " is outside -180 to 180");
             }
             options.longitudeDeg = *number;
             haveLon = true;
         } else {
             if (*number < -12 || *number > 14) {
-                return Failure("--offset " + Quoted(value) + " is outside -12 to 14");
+                return Failure("--offset " + QuoteArgument(value) + " is outside -12 to 14");
             }
             const double minutes = *number * 60;
             if (std::fabs(minutes - std::round(minutes)) > 1e-6) {
-                return Failure("--offset " + Quoted(value) + " is not a whole number of minutes");
+                return Failure("--offset " + QuoteArgument(value) + " is not a whole number of minutes");
             }
             options.offsetHours = std::round(minutes) / 60;
             options.hasOffset = true;

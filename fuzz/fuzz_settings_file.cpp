@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto after = again->Find(kKey, "Country");
     if (before.has_value() != after.has_value()) __builtin_trap();
-    if (before && (before->kind != after->kind || before->dword != after->dword || before->text != after->text)) {
+    if (before &&
+        (before->kind != after->kind || before->dword != after->dword || before->text != after->text)) {
         __builtin_trap();
     }
     return 0;

@@ -134,7 +134,8 @@ TEST_F(SettingsFaults, WriterKilledAtAnyPoint) {
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             for (int i = 0;; ++i) {
-                WriteSettingString(kSettingLongitude, std::wstring(static_cast<std::size_t>(100 + i % 900), L'1'));
+                const auto length = static_cast<std::size_t>(100 + i % 900);
+                WriteSettingString(kSettingLongitude, std::wstring(length, L'1'));
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));

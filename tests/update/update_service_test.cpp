@@ -392,7 +392,8 @@ TEST_F(Download, ATemporaryFolderThatCannotBeWrittenGivesNoInstaller) {
     // A folder without write permission; root passes over permissions, so there /proc/self stands in.
     std::filesystem::path locked = temp_.Path() / "locked";
     std::filesystem::create_directory(locked);
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    using std::filesystem::perms;
+    std::filesystem::permissions(locked, perms::owner_read | perms::owner_exec);
     const bool permissionsBind = ::access(locked.c_str(), W_OK) != 0;
     if (!permissionsBind) locked = "/proc/self";
     environment_.Set("TMPDIR", locked.c_str());
@@ -406,7 +407,7 @@ TEST_F(Download, ATemporaryFolderThatCannotBeWrittenGivesNoInstaller) {
     EXPECT_TRUE(checker.InstallerPath().empty());
     if (permissionsBind) {
         EXPECT_TRUE(std::filesystem::is_empty(locked));
-        std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+        std::filesystem::permissions(locked, perms::owner_all);
     }
 }
 
