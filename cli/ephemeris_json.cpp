@@ -27,17 +27,6 @@ void WriteBodyEvents(JsonWriter& json, const astro::BodyEvents& e) {
     json.EndObject();
 }
 
-void WriteCivilDateTime(JsonWriter& json, const astro::CivilDateTime& t) {
-    json.BeginObject();
-    json.Key("year"); json.Integer(t.year);
-    json.Key("month"); json.Integer(t.month);
-    json.Key("day"); json.Integer(t.day);
-    json.Key("hour"); json.Integer(t.hour);
-    json.Key("minute"); json.Integer(t.minute);
-    json.Key("second"); json.Integer(t.second);
-    json.EndObject();
-}
-
 void WriteEphemerisMembers(JsonWriter& json, const astro::DayEphemeris& ephemeris,
                            const astro::PhaseDates& phases) {
     json.Key("ephemeris");
@@ -58,8 +47,8 @@ void WriteEphemerisMembers(JsonWriter& json, const astro::DayEphemeris& ephemeri
 
     json.Key("phases");
     json.BeginObject();
-    json.Key("nextNewMoon"); WriteCivilDateTime(json, phases.nextNewMoon);
-    json.Key("nextFullMoon"); WriteCivilDateTime(json, phases.nextFullMoon);
+    json.Key("nextNewMoon"); WriteDateTime(json, phases.nextNewMoon);
+    json.Key("nextFullMoon"); WriteDateTime(json, phases.nextFullMoon);
     json.EndObject();
 }
 

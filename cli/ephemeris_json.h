@@ -7,7 +7,6 @@
 namespace cli {
 
 void WriteBodyEvents(JsonWriter& json, const astro::BodyEvents& events);
-void WriteCivilDateTime(JsonWriter& json, const astro::CivilDateTime& dateTime);
 
 // Writes the members "ephemeris", "dayLengthHours" and "phases" into the open object. An ephemeris
 // that is not valid has no events and no day length (null).

@@ -40,4 +40,18 @@ private:
     bool afterKey_ = false;
 };
 
+// A calendar date and clock time as an object of year, month, day, hour, minute and second; for the
+// engine's and the report's records alike.
+template <typename DateTime>
+void WriteDateTime(JsonWriter& json, const DateTime& t) {
+    json.BeginObject();
+    json.Key("year"); json.Integer(t.year);
+    json.Key("month"); json.Integer(t.month);
+    json.Key("day"); json.Integer(t.day);
+    json.Key("hour"); json.Integer(t.hour);
+    json.Key("minute"); json.Integer(t.minute);
+    json.Key("second"); json.Integer(t.second);
+    json.EndObject();
+}
+
 }  // namespace cli

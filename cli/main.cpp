@@ -1,7 +1,6 @@
 // almanaxium-cli: the day report of one date, place and time zone, from the same code as the
 // window, as the window's rows or as JSON, for scripts, tests and benchmarks.
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -22,17 +21,6 @@ namespace {
 int Refuse(const std::string& message) {
     std::fprintf(stderr, "almanaxium-cli: %s\n", message.c_str());
     return 2;
-}
-
-// The selected date as the window holds it: a moment of that calendar day in the computer's zone.
-std::int64_t SelectedDate(int year, int month, int day) {
-    std::tm noon{};
-    noon.tm_year = year - 1900;
-    noon.tm_mon = month - 1;
-    noon.tm_mday = day;
-    noon.tm_hour = 12;
-    noon.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&noon));
 }
 
 // A zone of fixed offset: "UTC+05:30".
@@ -93,7 +81,7 @@ int main(int argc, char** argv) {
 
     astro::DayEphemeris ephemeris;
     report::DayReport dayReport;
-    if (!report::ComputeDayReport(SelectedDate(options.year, options.month, options.day),
+    if (!report::ComputeDayReport(report::SelectedDateOf(options.year, options.month, options.day),
                                   options.latitudeDeg, options.longitudeDeg, rule, ephemeris,
                                   dayReport)) {
         std::fprintf(stderr, "almanaxium-cli: the date has no calendar date on this computer\n");

@@ -35,18 +35,6 @@ void WriteSpan(JsonWriter& json, const char* name, const report::TwilightSpan& s
     json.EndObject();
 }
 
-void WriteMoment(JsonWriter& json, const char* name, const report::LocalDateTime& t) {
-    json.Key(name);
-    json.BeginObject();
-    json.Key("year"); json.Integer(t.year);
-    json.Key("month"); json.Integer(t.month);
-    json.Key("day"); json.Integer(t.day);
-    json.Key("hour"); json.Integer(t.hour);
-    json.Key("minute"); json.Integer(t.minute);
-    json.Key("second"); json.Integer(t.second);
-    json.EndObject();
-}
-
 // A value that exists only with its event.
 void WriteValueIf(JsonWriter& json, const char* name, bool exists, double value) {
     json.Key(name);
@@ -105,8 +93,10 @@ void WriteReportMembers(JsonWriter& json, const report::DayReport& r,
         WriteSpan(json, "nauticalTwilight", r.nauticalTwilight);
         WriteSpan(json, "civilTwilight", r.civilTwilight);
     }
-    WriteMoment(json, "nextNewMoon", r.nextNewMoon);
-    WriteMoment(json, "nextFullMoon", r.nextFullMoon);
+    json.Key("nextNewMoon");
+    WriteDateTime(json, r.nextNewMoon);
+    json.Key("nextFullMoon");
+    WriteDateTime(json, r.nextFullMoon);
     json.Key("fullMoonFirst"); json.Bool(r.fullMoonFirst);
     json.EndObject();
 

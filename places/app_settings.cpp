@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string_view>
 
+#include "common/replace_file.h"
 #include "registry_file.h"
 
 namespace places {
@@ -136,17 +137,6 @@ std::string HomeFolder() {
     return "/tmp";
 }
 
-bool WriteAll(int descriptor, const std::string& data) {
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(descriptor, data.data() + written, data.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Serialises writers of the same file across processes for the read-change-replace of one value.
 class FileLock {
 public:
@@ -167,20 +157,11 @@ private:
     int descriptor_;
 };
 
-// Writes the new contents beside the file and renames it over the file: a reader sees the old file
-// or the new one, never a part of either.
+// The new file keeps the permissions of the old one.
 bool ReplaceFile(const std::string& path, const std::string& contents) {
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) return false;
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    bool ok = fchmod(descriptor, mode) == 0 && WriteAll(descriptor, contents) &&
-              fsync(descriptor) == 0;
-    ok = (::close(descriptor) == 0) && ok;
-    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
+    return common::ReplaceFileWhole(path, contents, mode);
 }
 
 template <typename Change>
@@ -222,7 +203,7 @@ std::optional<SettingKey> GetSettingKey(int id) {
 SettingsFiles SettingsFiles::FromEnvironment() {
     SettingsFiles files;
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // By XDG's base-directory rules a relative XDG_CONFIG_HOME is ignored.
     const std::string base =
         config != nullptr && config[0] == '/' ? std::string(config) : HomeFolder() + "/.config";
     files.user = base + "/Qelt/Almanaxium2.reg";

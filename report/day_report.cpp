@@ -148,4 +148,14 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
     return true;
 }
 
+std::int64_t SelectedDateOf(int year, int month, int day) {
+    std::tm noon{};
+    noon.tm_year = year - 1900;
+    noon.tm_mon = month - 1;
+    noon.tm_mday = day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&noon));
+}
+
 }  // namespace report

@@ -86,4 +86,8 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
                       const places::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
                       DayReport& report);
 
+// A selected date for a calendar day: its 12:00 in the computer's own time zone, a moment whose
+// date no clock change moves.
+std::int64_t SelectedDateOf(int year, int month, int day);
+
 }  // namespace report

@@ -79,17 +79,6 @@ std::tm LocalCalendar(std::int64_t seconds) {
     return calendar;
 }
 
-// 12:00 of a calendar day in the computer's zone: a moment whose date no clock change moves.
-std::int64_t NoonOf(int year, int month, int day) {
-    std::tm noon{};
-    noon.tm_year = year - 1900;
-    noon.tm_mon = month - 1;
-    noon.tm_mday = day;
-    noon.tm_hour = 12;
-    noon.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&noon));
-}
-
 }  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
@@ -352,7 +341,7 @@ std::int64_t CAlmanaxDlg::PickerDate() const {
     const auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
     const wxDateTime date = picker != nullptr ? picker->GetValue() : wxDateTime();
     if (!date.IsValid()) return m_selectedDate;
-    return NoonOf(date.GetYear(), date.GetMonth() + 1, date.GetDay());
+    return report::SelectedDateOf(date.GetYear(), date.GetMonth() + 1, date.GetDay());
 }
 
 void CAlmanaxDlg::OnDateChanged() {
@@ -365,7 +354,8 @@ void CAlmanaxDlg::OnDateChanged() {
 void CAlmanaxDlg::OnPreviousDay() {
     const std::tm calendar = LocalCalendar(PickerDate());
     if (calendar.tm_year + 1900 <= kFirstYear && calendar.tm_mon == 0 && calendar.tm_mday == 1) return;
-    m_selectedDate = NoonOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday - 1);
+    m_selectedDate =
+        report::SelectedDateOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday - 1);
     SetPickerDate(m_selectedDate);
     RefreshReport();
 }
@@ -373,7 +363,8 @@ void CAlmanaxDlg::OnPreviousDay() {
 void CAlmanaxDlg::OnNextDay() {
     const std::tm calendar = LocalCalendar(PickerDate());
     if (calendar.tm_year + 1900 >= kLastYear && calendar.tm_mon == 11 && calendar.tm_mday == 31) return;
-    m_selectedDate = NoonOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday + 1);
+    m_selectedDate =
+        report::SelectedDateOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday + 1);
     SetPickerDate(m_selectedDate);
     RefreshReport();
 }

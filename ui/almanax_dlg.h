@@ -168,6 +168,7 @@ private:
     // The place selection.
     void InitPlaceSelection();
     void FillCountryList();
+    void FillBelowCountry();
     void FillStateList();
     void FillCitiesOfState();
     void FillCitiesOfCountry();

@@ -33,13 +33,17 @@ void CAlmanaxDlg::FillCountryList() {
     if (continent == nullptr) return;
     m_countryList.FillItems(places::ReadCountryList(m_programFolder, **continent, m_languageCode));
     m_countryList.SetSelection(m_countryIndex);
+    FillBelowCountry();
+}
+
+// A country with states shows the state row and its states; any other lists its cities at once.
+void CAlmanaxDlg::FillBelowCountry() {
     const places::RegionEntry* country = m_countryList.ItemRecord(m_countryIndex);
     if (country == nullptr) return;
+    ShowStateRow(country->hasStates);
     if (country->hasStates) {
-        ShowStateRow(true);
         FillStateList();
     } else {
-        ShowStateRow(false);
         FillCitiesOfCountry();
     }
 }
@@ -125,15 +129,7 @@ void CAlmanaxDlg::OnContinentChanged() {
 void CAlmanaxDlg::OnCountryChanged() {
     m_countryIndex = m_countryList.GetSelection();
     m_stateIndex = m_cityIndex = 0;
-    const places::RegionEntry* country = m_countryList.ItemRecord(m_countryIndex);
-    if (country == nullptr) return;
-    if (country->hasStates) {
-        ShowStateRow(true);
-        FillStateList();
-    } else {
-        ShowStateRow(false);
-        FillCitiesOfCountry();
-    }
+    FillBelowCountry();
 }
 
 void CAlmanaxDlg::OnStateChanged() {

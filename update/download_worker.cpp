@@ -1,15 +1,11 @@
 // The download of an installer on its own thread.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <new>
 #include <thread>
 
 #include "app/platform_paths.h"
+#include "common/replace_file.h"
 #include "common/utf8_text.h"
 #include "http_get.h"
 #include "update_checker.h"
@@ -26,31 +22,6 @@ void Pause(const DownloadProgressSink& progress, std::chrono::milliseconds durat
     while (std::chrono::steady_clock::now() < until && !progress.Cancelled()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-}
-
-bool WriteAll(int descriptor, const std::string& data) {
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(descriptor, data.data() + written, data.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Saves the installer whole or not at all: written beside its final name and renamed over it, so
-// that a failed or short write leaves no installer (and a link planted at the name is replaced,
-// not followed).
-bool SaveInstaller(const std::string& path, const std::string& bytes) {
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) return false;
-    bool ok = fchmod(descriptor, 0755) == 0 && WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
-    ok = ::close(descriptor) == 0 && ok;
-    if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
 }
 
 }  // namespace
@@ -101,7 +72,8 @@ void DownloadWorker(DownloadJob& job) {
     const bool complete = result.complete && !tooLarge && result.status >= 200 && result.status < 300;
     if (complete && !progress->Cancelled()) {
         const std::string path = app::TemporaryFolder() + kInstallerFileName;
-        if (SaveInstaller(path, received)) {
+        // Whole or not at all: a failed or short write leaves no installer.
+        if (common::ReplaceFileWhole(path, received, 0755)) {
             job.installerPath = common::Utf8ToWide(path);
             job.checker->MarkInstallerReady();
         }
