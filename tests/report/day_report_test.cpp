@@ -233,4 +233,30 @@ TEST_F(DayReportTest, TheCalendarDateIsTheComputersNotTheZones) {
     EXPECT_EQ(r.day, 11);
 }
 
+TEST_F(DayReportTest, TheSelectedDateOfADayIsItsNoonOnTheComputersClock) {
+    // Days on which the clock changes (one at midnight in Santiago) keep their date, and the day
+    // before the first and after the last of a month roll over as the day buttons need.
+    struct Case {
+        const char* zone;
+        int year, month, day;
+        int wantYear, wantMonth, wantDay;
+    };
+    const Case cases[] = {
+        {"Europe/Berlin", 2024, 3, 31, 2024, 3, 31},  {"Europe/Berlin", 2024, 10, 27, 2024, 10, 27},
+        {"America/Santiago", 2024, 9, 8, 2024, 9, 8}, {"Pacific/Kiritimati", 2024, 1, 1, 2024, 1, 1},
+        {"UTC", 2024, 3, 0, 2024, 2, 29},             {"UTC", 2024, 12, 32, 2025, 1, 1},
+    };
+    for (const Case& c : cases) {
+        environment_.Set("TZ", c.zone);
+        tzset();
+        const std::time_t when = static_cast<std::time_t>(report::SelectedDateOf(c.year, c.month, c.day));
+        std::tm local{};
+        ASSERT_NE(localtime_r(&when, &local), nullptr);
+        EXPECT_EQ(local.tm_year + 1900, c.wantYear) << c.zone;
+        EXPECT_EQ(local.tm_mon + 1, c.wantMonth) << c.zone;
+        EXPECT_EQ(local.tm_mday, c.wantDay) << c.zone;
+        EXPECT_EQ(local.tm_hour, 12) << c.zone;
+    }
+}
+
 }  // namespace

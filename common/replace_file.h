@@ -1,0 +1,17 @@
+// Replacing a file whole or not at all.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// Writes the contents beside the file, flushes them to the disk and renames them over the file: a
+// reader sees the old file or the new one, never a part of either, and a failed or short write
+// leaves the old file and no temporary one. A link at the path is replaced, not followed. False
+// when anything fails.
+bool ReplaceFileWhole(const std::string& path, std::string_view contents, mode_t mode);
+
+}  // namespace common
