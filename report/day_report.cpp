@@ -88,18 +88,19 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
             if (!EventInstant(zoneRule, date, event.hours, ut)) return std::nullopt;
             return astro::ComputeMoonSkyPosition(ut, latitudeDeg, longitudeDeg);
         };
+        // An azimuth exists only with its event; 0 otherwise.
+        auto azimuthOf = [](const DayEvent& event, const auto& positionAt) {
+            if (!event.occurs) return 0.0;
+            const auto p = positionAt(event);
+            return p ? p->azimuthDeg : 0.0;
+        };
 
         // The Sun's azimuths and altitude belong to their events and exist only with them; its
         // declination is shown on every day, from 12:00 of the clock when it does not culminate.
         r.sunrise = {sun.rise, sun.riseValid};
         r.sunset = {sun.set, sun.setValid};
-        r.sunriseAzimuth = r.sunsetAzimuth = 0;
-        if (r.sunrise.occurs) {
-            if (const auto p = sunAt(r.sunrise)) r.sunriseAzimuth = p->azimuthDeg;
-        }
-        if (r.sunset.occurs) {
-            if (const auto p = sunAt(r.sunset)) r.sunsetAzimuth = p->azimuthDeg;
-        }
+        r.sunriseAzimuth = azimuthOf(r.sunrise, sunAt);
+        r.sunsetAzimuth = azimuthOf(r.sunset, sunAt);
         r.sunCulmination = {sun.transit, sun.transitValid};
         r.sunCulminationAltitude = 0;
         const DayEvent declinationTime = r.sunCulmination.occurs ? r.sunCulmination : DayEvent{12.0, true};
@@ -111,13 +112,8 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
 
         r.moonrise = {moon.rise, moon.riseValid};
         r.moonset = {moon.set, moon.setValid};
-        r.moonriseAzimuth = r.moonsetAzimuth = 0;
-        if (r.moonrise.occurs) {
-            if (const auto p = moonAt(r.moonrise)) r.moonriseAzimuth = p->azimuthDeg;
-        }
-        if (r.moonset.occurs) {
-            if (const auto p = moonAt(r.moonset)) r.moonsetAzimuth = p->azimuthDeg;
-        }
+        r.moonriseAzimuth = azimuthOf(r.moonrise, moonAt);
+        r.moonsetAzimuth = azimuthOf(r.moonset, moonAt);
         r.moonCulmination = {moon.transit, moon.transitValid};
         r.moonCulminationAltitude = r.moonDeclination = 0;
         if (r.moonCulmination.occurs) {

@@ -154,9 +154,9 @@ class Download : public testing::Test {
 protected:
     void SetUp() override { environment_.Set("TMPDIR", temp_.Path().c_str()); }
 
-    // Runs one download of an answer to the end, as the window would start it.
-    void Run(UpdateChecker& checker, RecordingSink& sink, const HttpAnswer& answer,
-             const std::string& path = "/installer") {
+    // Starts one download of an answer, as the window would start it.
+    void Start(UpdateChecker& checker, RecordingSink& sink, const HttpAnswer& answer,
+               const std::string& path = "/installer") {
         server_.Answer(path, answer);
         HttpAnswer service;
         service.body = "<version>9.9</version><url>" + server_.Url(path) + "</url>";
@@ -167,6 +167,12 @@ protected:
         std::wstring version;
         ASSERT_TRUE(checker.CheckForUpdate(newer, version));
         ASSERT_TRUE(checker.StartDownload(&sink));
+    }
+
+    // Runs one download of an answer to the end.
+    void Run(UpdateChecker& checker, RecordingSink& sink, const HttpAnswer& answer,
+             const std::string& path = "/installer") {
+        Start(checker, sink, answer, path);
         checker.WaitForWorker();
     }
 
@@ -369,15 +375,7 @@ TEST_F(Download, AServerThatNeverAnswersCanBeCancelled) {
     RecordingSink sink;
     HttpAnswer silent;
     silent.neverAnswer = true;
-    server_.Answer("/silent", silent);
-    HttpAnswer service;
-    service.body = "<version>9.9</version><url>" + server_.Url("/silent") + "</url>";
-    server_.Answer(kServicePath, service);
-    checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
-    bool newer = false;
-    std::wstring version;
-    ASSERT_TRUE(checker.CheckForUpdate(newer, version));
-    ASSERT_TRUE(checker.StartDownload(&sink));
+    ASSERT_NO_FATAL_FAILURE(Start(checker, sink, silent, "/silent"));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(checker.DownloadRunning()) << "still waiting for the first byte";
     sink.Cancel();
@@ -418,15 +416,7 @@ TEST_F(Download, NoSecondWorkerWhileOneRuns) {
     slow.body = Installer(100000);
     slow.pieceSize = 1000;
     slow.pauseBetweenPieces = std::chrono::milliseconds(5);
-    server_.Answer("/slow", slow);
-    HttpAnswer service;
-    service.body = "<version>9.9</version><url>" + server_.Url("/slow") + "</url>";
-    server_.Answer(kServicePath, service);
-    checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
-    bool newer = false;
-    std::wstring version;
-    ASSERT_TRUE(checker.CheckForUpdate(newer, version));
-    ASSERT_TRUE(checker.StartDownload(&sink));
+    ASSERT_NO_FATAL_FAILURE(Start(checker, sink, slow, "/slow"));
     EXPECT_TRUE(checker.DownloadRunning());
     RecordingSink second;
     EXPECT_FALSE(checker.StartDownload(&second));
