@@ -4,15 +4,15 @@
 #include <ctime>
 #include <vector>
 
-#include "places/time_zone_catalogue.h"
-#include "places/zone_names_icu.h"
+#include "zones/time_zone_catalogue.h"
+#include "zones/zone_names_icu.h"
 #include "report/day_report.h"
 #include "report/value_formatting.h"
 
 namespace {
 
 void BM_ComputeDayReport(benchmark::State& state) {
-    const auto berlin = places::ReadZoneFileRule(std::string(places::kSystemZoneInfoFolder) +
+    const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
                                                  "/Europe/Berlin");
     std::vector<std::int64_t> days;
     for (int day = 0; day < 366; ++day) days.push_back(1704110400 + day * 86400LL);  // 2024, noon
@@ -28,7 +28,7 @@ void BM_ComputeDayReport(benchmark::State& state) {
 BENCHMARK(BM_ComputeDayReport);
 
 void BM_FormatDayReport(benchmark::State& state) {
-    const auto berlin = places::ReadZoneFileRule(std::string(places::kSystemZoneInfoFolder) +
+    const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
                                                  "/Europe/Berlin");
     astro::DayEphemeris ephemeris;
     report::DayReport dayReport;
@@ -39,8 +39,8 @@ BENCHMARK(BM_FormatDayReport);
 
 void BM_LoadTimeZones(benchmark::State& state) {
     for (auto _ : state) {
-        std::vector<places::TimeZoneEntry> catalogue;
-        places::LoadTimeZones(catalogue, places::kSystemZoneInfoFolder, places::IcuZoneNames("de"));
+        std::vector<zones::TimeZoneEntry> catalogue;
+        zones::LoadTimeZones(catalogue, zones::kSystemZoneInfoFolder, zones::IcuZoneNames("de"));
         benchmark::DoNotOptimize(catalogue);
     }
 }

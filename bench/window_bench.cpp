@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "places/app_settings.h"
-#include "ui/almanax_dlg.h"
+#include "settings/app_settings.h"
+#include "window/almanax_dlg.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     // A first run: the window reads no settings of the user who runs the benchmark.
     const std::filesystem::path settings =
         std::filesystem::temp_directory_path() / ("almanaxium-bench-" + std::to_string(getpid()));
-    places::UseSettingsFiles({(settings / "Almanaxium2.reg").string(), (settings / "machine.reg").string()});
+    settings::UseSettingsFiles({(settings / "Almanaxium2.reg").string(), (settings / "machine.reg").string()});
     setenv("TZ", "Europe/Berlin", 1);
     setenv("LANGUAGE", "en", 1);
 

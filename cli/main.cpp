@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/interface_language.h"
+#include "program/interface_language.h"
 #include "common/utf8_text.h"
 #include "cli_options.h"
 #include "ephemeris_json.h"
 #include "json_writer.h"
-#include "places/time_zone_catalogue.h"
-#include "places/zone_names_icu.h"
+#include "zones/time_zone_catalogue.h"
+#include "zones/zone_names_icu.h"
 #include "report/clock_setting.h"
 #include "report/day_report.h"
 #include "report/value_formatting.h"
@@ -24,10 +24,10 @@ int Refuse(const std::string& message) {
 }
 
 // A zone of fixed offset: "UTC+05:30".
-cli::ZoneDescription FixedOffsetZone(double offsetHours, places::TimeZoneInformation& rule) {
-    rule = places::TimeZoneInformation{};
+cli::ZoneDescription FixedOffsetZone(double offsetHours, zones::TimeZoneInformation& rule) {
+    rule = zones::TimeZoneInformation{};
     rule.Bias = -static_cast<std::int32_t>(offsetHours * 60 + (offsetHours < 0 ? -0.5 : 0.5));
-    std::wstring prefix = places::UtcOffsetPrefix(rule.Bias);  // "(UTC+05:30) "
+    std::wstring prefix = zones::UtcOffsetPrefix(rule.Bias);  // "(UTC+05:30) "
     const std::wstring name = prefix.substr(1, prefix.size() - 3);
     cli::ZoneDescription zone;
     zone.id = common::WideToUtf8(name);
@@ -48,25 +48,25 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const app::InterfaceLanguage language =
-        options.languageCode.empty() ? app::ChooseInterfaceLanguage()
-                                     : app::InterfaceLanguageFromName(options.languageCode);
-    if (!options.languageCode.empty()) app::ApplyInterfaceLanguage(language);
+    const program::InterfaceLanguage language =
+        options.languageCode.empty() ? program::ChooseInterfaceLanguage()
+                                     : program::InterfaceLanguageFromName(options.languageCode);
+    if (!options.languageCode.empty()) program::ApplyInterfaceLanguage(language);
 
-    places::TimeZoneInformation rule;
+    zones::TimeZoneInformation rule;
     cli::ZoneDescription zone;
-    places::SystemTime date;
+    zones::SystemTime date;
     date.wYear = static_cast<std::uint16_t>(options.year);
     date.wMonth = static_cast<std::uint16_t>(options.month);
     date.wDay = static_cast<std::uint16_t>(options.day);
     if (options.hasOffset) {
         zone = FixedOffsetZone(options.offsetHours, rule);
     } else {
-        std::vector<places::TimeZoneEntry> catalogue;
-        places::LoadTimeZones(catalogue, places::kSystemZoneInfoFolder,
-                              places::IcuZoneNames(language.languageCode));
-        const places::TimeZoneEntry* entry = nullptr;
-        for (const places::TimeZoneEntry& candidate : catalogue) {
+        std::vector<zones::TimeZoneEntry> catalogue;
+        zones::LoadTimeZones(catalogue, zones::kSystemZoneInfoFolder,
+                              zones::IcuZoneNames(language.languageCode));
+        const zones::TimeZoneEntry* entry = nullptr;
+        for (const zones::TimeZoneEntry& candidate : catalogue) {
             if (candidate.key == options.zoneName) entry = &candidate;
         }
         if (entry == nullptr) {
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         rule = entry->rule;
         zone.id = entry->key;
         zone.list = entry->displayName;
-        zone.label = places::TimeZoneLabel(*entry, date);
+        zone.label = zones::TimeZoneLabel(*entry, date);
     }
 
     astro::DayEphemeris ephemeris;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/utf8_text.h"
-#include "places/registry_file.h"
+#include "settings/registry_file.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ constexpr const char* kKey = "Software\\Qelt\\Almanaxium2";
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    auto file = places::RegistryFile::Parse(bytes);
+    auto file = settings::RegistryFile::Parse(bytes);
     if (!file) return 0;
     const auto before = file->Find(kKey, "Country");
 
@@ -25,16 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring text = common::Utf8ToWide(bytes.substr(0, 64));
     file->SetString(kKey + std::string("\\GUI"), "Latitude", text);
 
-    const auto again = places::RegistryFile::Parse(file->Serialize());
+    const auto again = settings::RegistryFile::Parse(file->Serialize());
     if (!again) __builtin_trap();  // a write never damages a readable file
     const auto timeZone = again->Find(kKey, "TimeZone");
-    if (!timeZone || timeZone->kind != places::RegistryValue::Kind::kDword || timeZone->dword != number) {
+    if (!timeZone || timeZone->kind != settings::RegistryValue::Kind::kDword || timeZone->dword != number) {
         __builtin_trap();
     }
     const auto latitude = again->Find(kKey + std::string("\\GUI"), "Latitude");
     // A text keeps everything up to a NUL, which a string value cannot hold.
     const std::wstring expected = text.substr(0, text.find(L'\0'));
-    if (!latitude || latitude->kind != places::RegistryValue::Kind::kString || latitude->text != expected) {
+    if (!latitude || latitude->kind != settings::RegistryValue::Kind::kString || latitude->text != expected) {
         __builtin_trap();
     }
     const auto after = again->Find(kKey, "Country");

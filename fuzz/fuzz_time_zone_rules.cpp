@@ -4,28 +4,28 @@
 #include <cstdint>
 #include <string>
 
-#include "places/posix_time_zone.h"
-#include "places/time_zone_rule.h"
-#include "places/tzif_file.h"
+#include "zones/posix_time_zone.h"
+#include "zones/time_zone_rule.h"
+#include "zones/tzif_file.h"
 
 namespace {
 
-void ExerciseRule(const places::TimeZoneInformation& rule, const std::uint8_t* data, std::size_t size) {
+void ExerciseRule(const zones::TimeZoneInformation& rule, const std::uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i + 4 <= size && i < 64; i += 4) {
-        places::SystemTime moment;
+        zones::SystemTime moment;
         moment.wYear = static_cast<std::uint16_t>(1970 + data[i] % 130);
         moment.wMonth = static_cast<std::uint16_t>(1 + data[i + 1] % 12);
         moment.wDay = static_cast<std::uint16_t>(1 + data[i + 2] % 28);
         moment.wHour = static_cast<std::uint16_t>(data[i + 3] % 24);
-        places::SystemTime local;
-        if (!places::SystemTimeToZoneLocalTime(rule, moment, local)) __builtin_trap();
-        places::SystemTime back;
-        if (!places::ZoneLocalTimeToSystemTime(rule, local, back)) __builtin_trap();
-        const double offset = places::GetUtcOffset(rule, moment);
+        zones::SystemTime local;
+        if (!zones::SystemTimeToZoneLocalTime(rule, moment, local)) __builtin_trap();
+        zones::SystemTime back;
+        if (!zones::ZoneLocalTimeToSystemTime(rule, local, back)) __builtin_trap();
+        const double offset = zones::GetUtcOffset(rule, moment);
         if (!std::isfinite(offset) || std::fabs(offset) > 49) __builtin_trap();
-        places::IsDaylightTime(rule, moment);
+        zones::IsDaylightTime(rule, moment);
         astro::CivilDateTime ut;
-        places::LocalToUniversal(rule, moment, (data[i] % 240) / 10.0, ut);
+        zones::LocalToUniversal(rule, moment, (data[i] % 240) / 10.0, ut);
     }
 }
 
@@ -34,9 +34,9 @@ void ExerciseRule(const places::TimeZoneInformation& rule, const std::uint8_t* d
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::string tz(bytes);
-    if (const auto footer = places::TzifFooter(bytes)) tz = *footer;
-    if (const auto posix = places::ParsePosixTimeZone(tz)) {
-        if (const auto rule = places::ZoneRuleFromPosix(*posix)) ExerciseRule(rule->rule, data, size);
+    if (const auto footer = zones::TzifFooter(bytes)) tz = *footer;
+    if (const auto posix = zones::ParsePosixTimeZone(tz)) {
+        if (const auto rule = zones::ZoneRuleFromPosix(*posix)) ExerciseRule(rule->rule, data, size);
     }
     return 0;
 }

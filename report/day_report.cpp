@@ -9,8 +9,8 @@ namespace report {
 
 namespace {
 
-places::SystemTime DateOf(const DayReport& r) {
-    places::SystemTime date;
+zones::SystemTime DateOf(const DayReport& r) {
+    zones::SystemTime date;
     date.wYear = r.year;
     date.wMonth = r.month;
     date.wDayOfWeek = r.weekday;
@@ -19,10 +19,10 @@ places::SystemTime DateOf(const DayReport& r) {
 }
 
 // The date a whole number of days away.
-places::SystemTime ShiftDate(const places::SystemTime& date, int days) {
+zones::SystemTime ShiftDate(const zones::SystemTime& date, int days) {
     const std::int32_t jdn = astro::JulianDayNumber(date.wYear, date.wMonth, date.wDay) + days;
     const astro::CalendarDate shifted = astro::CivilDateOfJulianDay(jdn);
-    places::SystemTime result;
+    zones::SystemTime result;
     result.wYear = shifted.year;
     result.wMonth = shifted.month;
     result.wDay = shifted.day;
@@ -33,17 +33,17 @@ places::SystemTime ShiftDate(const places::SystemTime& date, int days) {
 // The UT instant of a clock time of the selected date. A time outside 0 to 24 hours (a sunrise far
 // from the zone's meridian) is a time of an earlier or later day: the date moves by whole days
 // first, so that the instant is that of the real event.
-bool EventInstant(const places::TimeZoneInformation& rule, const places::SystemTime& date,
+bool EventInstant(const zones::TimeZoneInformation& rule, const zones::SystemTime& date,
                   double hours, astro::CivilDateTime& universal) {
     if (!std::isfinite(hours)) return false;
     const double days = std::floor(hours / 24);
     double timeOfDay = hours - days * 24;
     if (timeOfDay >= 24) timeOfDay = 0;  // a rounding step below a whole day
-    return places::LocalToUniversal(rule, ShiftDate(date, static_cast<int>(days)), timeOfDay,
+    return zones::LocalToUniversal(rule, ShiftDate(date, static_cast<int>(days)), timeOfDay,
                                     universal);
 }
 
-LocalDateTime ToLocalDateTime(const places::SystemTime& t) {
+LocalDateTime ToLocalDateTime(const zones::SystemTime& t) {
     return LocalDateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
 }
 
@@ -56,7 +56,7 @@ bool RiseRowFirst(const DayEvent& rise, const DayEvent& set) {
 }  // namespace
 
 bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double longitudeDeg,
-                      const places::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
+                      const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
                       DayReport& report) {
     const std::time_t when = static_cast<std::time_t>(selectedDate);
     std::tm calendar{};
@@ -69,8 +69,8 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
     r.month = static_cast<std::uint16_t>(calendar.tm_mon + 1);
     r.day = static_cast<std::uint16_t>(calendar.tm_mday);
     r.weekday = static_cast<std::uint16_t>(calendar.tm_wday);
-    const places::SystemTime date = DateOf(r);
-    r.utcOffsetHours = places::GetUtcOffset(zoneRule, date);
+    const zones::SystemTime date = DateOf(r);
+    r.utcOffsetHours = zones::GetUtcOffset(zoneRule, date);
 
     const astro::CivilDateTime civilDate{r.year, r.month, r.day, 0, 0, 0};
     r.ephemerisValid =
@@ -138,8 +138,8 @@ bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double long
     const astro::CivilDateTime& fullMoon = phases.nextFullMoon;
     r.fullMoonFirst = std::tuple(newMoon.year, newMoon.month, newMoon.day) >
                       std::tuple(fullMoon.year, fullMoon.month, fullMoon.day);
-    r.nextNewMoon = ToLocalDateTime(places::UniversalToLocal(zoneRule, newMoon));
-    r.nextFullMoon = ToLocalDateTime(places::UniversalToLocal(zoneRule, fullMoon));
+    r.nextNewMoon = ToLocalDateTime(zones::UniversalToLocal(zoneRule, newMoon));
+    r.nextFullMoon = ToLocalDateTime(zones::UniversalToLocal(zoneRule, fullMoon));
     report = r;
     return true;
 }

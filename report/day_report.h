@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "astro/astronomy.h"
-#include "places/time_zone_rule.h"
+#include "zones/time_zone_rule.h"
 
 namespace report {
 
@@ -83,7 +83,7 @@ struct DayReport {
 // is taken in the computer's own time zone), a place in degrees and a zone rule. Refills the
 // caller's DayEphemeris. Returns false, computing nothing, when the date has no calendar date.
 bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double longitudeDeg,
-                      const places::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
+                      const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
                       DayReport& report);
 
 // A selected date for a calendar day: its 12:00 in the computer's own time zone, a moment whose

@@ -4,7 +4,7 @@
 #include <new>
 #include <thread>
 
-#include "app/platform_paths.h"
+#include "program/platform_paths.h"
 #include "common/replace_file.h"
 #include "common/utf8_text.h"
 #include "http_get.h"
@@ -71,7 +71,7 @@ void DownloadWorker(DownloadJob& job) {
     // Only a whole body with a successful status is an installer: an error page is not.
     const bool complete = result.complete && !tooLarge && result.status >= 200 && result.status < 300;
     if (complete && !progress->Cancelled()) {
-        const std::string path = app::TemporaryFolder() + kInstallerFileName;
+        const std::string path = program::TemporaryFolder() + kInstallerFileName;
         // Whole or not at all: a failed or short write leaves no installer.
         if (common::ReplaceFileWhole(path, received, 0755)) {
             job.installerPath = common::Utf8ToWide(path);

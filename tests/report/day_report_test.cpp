@@ -5,7 +5,7 @@
 #include <cmath>
 #include <ctime>
 
-#include "places/time_zone_catalogue.h"
+#include "zones/time_zone_catalogue.h"
 #include "report/day_report.h"
 #include "support/scoped_environment.h"
 #include "support/tolerances.h"
@@ -14,10 +14,10 @@ namespace {
 
 using test_tolerance::Decimals;
 
-places::TimeZoneInformation Zone(const std::string& key) {
-    const auto rule = places::ReadZoneFileRule(std::string(places::kSystemZoneInfoFolder) + "/" + key);
+zones::TimeZoneInformation Zone(const std::string& key) {
+    const auto rule = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) + "/" + key);
     EXPECT_TRUE(rule.has_value()) << key;
-    return rule ? rule->rule : places::TimeZoneInformation{};
+    return rule ? rule->rule : zones::TimeZoneInformation{};
 }
 
 // Noon of the date in the computer's zone, which the tests fix to UTC.
@@ -39,7 +39,7 @@ protected:
     void TearDown() override { tzset(); }
 
     report::DayReport Compute(int year, int month, int day, double lat, double lon,
-                              const places::TimeZoneInformation& zone) {
+                              const zones::TimeZoneInformation& zone) {
         report::DayReport r;
         EXPECT_TRUE(report::ComputeDayReport(Noon(year, month, day), lat, lon, zone, ephemeris_, r));
         return r;
@@ -83,7 +83,7 @@ TEST_F(DayReportTest, BerlinOnTheSummerSolstice) {
 }
 
 TEST_F(DayReportTest, DefaultPlaceThroughTheYear) {
-    const places::TimeZoneInformation berlin = Zone("Europe/Berlin");
+    const zones::TimeZoneInformation berlin = Zone("Europe/Berlin");
     for (const int month : {3, 10}) {
         const report::DayReport r = Compute(2024, month, 12, 52.5161564, 13.3775096, berlin);
         EXPECT_TRUE(r.sunrise.occurs && r.sunset.occurs && r.sunCulmination.occurs) << month;
@@ -99,7 +99,7 @@ TEST_F(DayReportTest, DefaultPlaceThroughTheYear) {
 TEST_F(DayReportTest, ClockChangeDayResolvesEachEventByTheRule) {
     // On 2023-03-26 Berlin changes at 02:00. The engine works with +2 (the offset at 12:00 UT), but
     // the moonset at 0:45 is still standard time: its instant is one hour, not two, before.
-    const places::TimeZoneInformation berlin = Zone("Europe/Berlin");
+    const zones::TimeZoneInformation berlin = Zone("Europe/Berlin");
     const report::DayReport r = Compute(2023, 3, 26, 52.5, 13.4, berlin);
     EXPECT_EQ(r.utcOffsetHours, 2.0);
     ASSERT_TRUE(r.moonset.occurs);
@@ -121,7 +121,7 @@ TEST_F(DayReportTest, ClockChangeDayResolvesEachEventByTheRule) {
 TEST_F(DayReportTest, SunriseOfTheNextLocalDayTakesItsOwnInstant) {
     // Samoa at +13 has the engine's sunrise at 30.83 h: 06:50 of the following clock day, which is
     // 17:50 UT of 2018-06-21 (the date moves by a whole day before the zone conversion).
-    places::TimeZoneInformation plus13;
+    zones::TimeZoneInformation plus13;
     plus13.Bias = -13 * 60;
     const report::DayReport r = Compute(2018, 6, 21, -13.8, -171.8, plus13);
     ASSERT_TRUE(r.sunrise.occurs);
@@ -140,7 +140,7 @@ TEST_F(DayReportTest, SunriseOfTheNextLocalDayTakesItsOwnInstant) {
 }
 
 TEST_F(DayReportTest, PolarDayAndNight) {
-    const places::TimeZoneInformation oslo = Zone("Europe/Oslo");
+    const zones::TimeZoneInformation oslo = Zone("Europe/Oslo");
     const report::DayReport summer = Compute(2024, 6, 21, 78.22, 15.65, oslo);
     EXPECT_FALSE(summer.sunrise.occurs || summer.sunset.occurs);
     EXPECT_EQ(summer.dayLengthHours, 24.0);
@@ -153,7 +153,7 @@ TEST_F(DayReportTest, PolarDayAndNight) {
 }
 
 TEST_F(DayReportTest, MoonRowOrderFollowsTheEvents) {
-    const places::TimeZoneInformation berlin = Zone("Europe/Berlin");
+    const zones::TimeZoneInformation berlin = Zone("Europe/Berlin");
     int noRise = 0;
     int noSet = 0;
     int setFirst = 0;
@@ -186,7 +186,7 @@ TEST_F(DayReportTest, EnginesEighthPhaseIsTheNewMoon) {
 }
 
 TEST_F(DayReportTest, RefusedYearChangesOnlyThePhaseDates) {
-    const places::TimeZoneInformation berlin = Zone("Europe/Berlin");
+    const zones::TimeZoneInformation berlin = Zone("Europe/Berlin");
     report::DayReport r;
     ASSERT_TRUE(report::ComputeDayReport(Noon(2099, 12, 1), 52.5, 13.4, berlin, ephemeris_, r));
     ASSERT_TRUE(r.ephemerisValid);
@@ -199,7 +199,7 @@ TEST_F(DayReportTest, RefusedYearChangesOnlyThePhaseDates) {
     EXPECT_EQ(r.sunriseAzimuth, last.sunriseAzimuth);
     EXPECT_EQ(r.dayLengthHours, last.dayLengthHours);
     const astro::PhaseDates phases = astro::FindNextPhases(2100, 1, 1);
-    const places::SystemTime newMoon = places::UniversalToLocal(berlin, phases.nextNewMoon);
+    const zones::SystemTime newMoon = zones::UniversalToLocal(berlin, phases.nextNewMoon);
     EXPECT_EQ(r.nextNewMoon.year, 2100);
     EXPECT_EQ(r.nextNewMoon.day, newMoon.wDay);
     EXPECT_EQ(r.nextNewMoon.hour, newMoon.wHour);

@@ -1,0 +1,253 @@
+#include "app_settings.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <string_view>
+
+#include "common/replace_file.h"
+#include "registry_file.h"
+
+namespace settings {
+
+namespace {
+
+enum class Kind { kDword, kString };
+
+struct GroupRow {
+    int id;
+    int parent;  // 0: none
+    const char* keyName;
+};
+
+struct SettingRow {
+    int id;
+    int group;
+    const char* valueName;
+    Kind kind;
+    std::int32_t dwordDefault;
+    const wchar_t* stringDefault;
+};
+
+constexpr GroupRow kGroups[] = {
+    {1, 0, "Software\\Qelt"},
+    {100, 1, "Almanaxium2"},
+    {200, 100, "Logging"},
+    {300, 100, "GUI"},
+};
+
+constexpr SettingRow kSettings[] = {
+    {kSettingContinent, 100, "Continent", Kind::kDword, 0, nullptr},
+    {kSettingCountry, 100, "Country", Kind::kDword, 0, nullptr},
+    {kSettingCity, 100, "City", Kind::kDword, 0, nullptr},
+    {kSettingState, 100, "State", Kind::kDword, 0, nullptr},
+    {kSettingTimeZone, 100, "TimeZone", Kind::kDword, -1, nullptr},
+    {kSettingLatitude, 100, "Latitude", Kind::kString, 0, L"52"},
+    {kSettingLongitude, 100, "Longitude", Kind::kString, 0, L"13"},
+    {kSettingLogFileName, 200, "LogFileName", Kind::kString, 0, L"Almanaxium.log"},
+    {kSettingLogLevel, 200, "LogLevel", Kind::kDword, 1, nullptr},
+    {kSettingMaxLogFileSize, 200, "MaxLogFileSize", Kind::kDword, 1048576, nullptr},
+    {kSettingListLoadedDlls, 200, "ListLoadedDLLs", Kind::kDword, 1, nullptr},
+    {kSettingWindowPosLeft, 300, "WindowPosLeft", Kind::kDword, 0, nullptr},
+    {kSettingWindowPosTop, 300, "WindowPosTop", Kind::kDword, 0, nullptr},
+    {kSettingWindowPosRight, 300, "WindowPosRight", Kind::kDword, 0, nullptr},
+    {kSettingWindowPosBottom, 300, "WindowPosBottom", Kind::kDword, 0, nullptr},
+    {kSettingGuiLanguage, 300, "GUILanguage", Kind::kString, 0, L""},
+};
+
+// Paths are built in a 260-character buffer; a longer path is cut to fit.
+constexpr std::size_t kMaxKeyPath = 259;
+// A string read takes at most 260 bytes of UTF-16, terminator included.
+constexpr std::size_t kMaxStringUnits = 129;
+// A settings file is a few hundred bytes; a far larger one is not ours.
+constexpr std::uintmax_t kLargestSettingsFile = 1 << 20;
+
+const SettingRow* FindSetting(int id) {
+    for (const SettingRow& row : kSettings) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+const GroupRow* FindGroup(int id) {
+    for (const GroupRow& row : kGroups) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+std::string GroupPath(int groupId) {
+    const GroupRow* group = FindGroup(groupId);
+    if (group == nullptr) return std::string();
+    if (group->parent == 0) return group->keyName;
+    return GroupPath(group->parent) + "\\" + group->keyName;
+}
+
+std::size_t Utf16Length(std::wstring_view text) {
+    std::size_t units = 0;
+    for (const wchar_t ch : text) units += static_cast<char32_t>(ch) > 0xFFFF ? 2 : 1;
+    return units;
+}
+
+// The parsed file, or nothing when it is missing, unreadable, too large or damaged.
+std::optional<RegistryFile> LoadFile(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kLargestSettingsFile) return std::nullopt;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string contents(static_cast<std::size_t>(size), '\0');
+    const std::size_t got = std::fread(contents.data(), 1, contents.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    contents.resize(got);
+    return RegistryFile::Parse(contents);
+}
+
+std::optional<RegistryValue> FindValue(const SettingRow& row, const SettingKey& key) {
+    const SettingsFiles& files = CurrentSettingsFiles();
+    for (const std::string* path : {&files.user, &files.machine}) {
+        const auto file = LoadFile(*path);
+        if (!file) continue;
+        const auto value = file->Find(key.path, key.valueName);
+        if (!value) continue;
+        if (row.kind == Kind::kDword && value->kind == RegistryValue::Kind::kDword) return value;
+        if (row.kind == Kind::kString && value->kind == RegistryValue::Kind::kString &&
+            Utf16Length(value->text) <= kMaxStringUnits) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') return home;
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+        return entry->pw_dir;
+    }
+    return "/tmp";
+}
+
+// Serialises writers of the same file across processes for the read-change-replace of one value.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path)
+        : descriptor_(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        if (descriptor_ >= 0) {
+            while (flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~FileLock() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int descriptor_;
+};
+
+// The new file keeps the permissions of the old one.
+bool ReplaceFile(const std::string& path, const std::string& contents) {
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    return common::ReplaceFileWhole(path, contents, mode);
+}
+
+template <typename Change>
+bool WriteSetting(int id, Change change) {
+    const auto key = GetSettingKey(id);
+    if (!key) return false;
+    const std::string& path = CurrentSettingsFiles().user;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+
+    FileLock lock(path);
+    std::optional<RegistryFile> file;
+    if (std::filesystem::is_regular_file(path, error)) {
+        file = LoadFile(path);
+        if (!file) {
+            // A damaged file is kept aside rather than lost, and a new one begins.
+            std::rename(path.c_str(), (path + ".damaged").c_str());
+        }
+    }
+    if (!file) file = RegistryFile::Parse("");
+    change(*file, *key);
+    return ReplaceFile(path, file->Serialize());
+}
+
+std::mutex filesMutex;
+std::optional<SettingsFiles> chosenFiles;
+
+}  // namespace
+
+std::optional<SettingKey> GetSettingKey(int id) {
+    const SettingRow* row = FindSetting(id);
+    if (row == nullptr) return std::nullopt;
+    std::string path = GroupPath(row->group);
+    if (path.size() > kMaxKeyPath) path.resize(kMaxKeyPath);
+    if (path.empty()) return std::nullopt;
+    return SettingKey{path, row->valueName};
+}
+
+SettingsFiles SettingsFiles::FromEnvironment() {
+    SettingsFiles files;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // By XDG's base-directory rules a relative XDG_CONFIG_HOME is ignored.
+    const std::string base =
+        config != nullptr && config[0] == '/' ? std::string(config) : HomeFolder() + "/.config";
+    files.user = base + "/Qelt/Almanaxium2.reg";
+    files.machine = "/etc/xdg/Qelt/Almanaxium2.reg";
+    return files;
+}
+
+const SettingsFiles& CurrentSettingsFiles() {
+    std::lock_guard<std::mutex> guard(filesMutex);
+    if (!chosenFiles) chosenFiles = SettingsFiles::FromEnvironment();
+    return *chosenFiles;
+}
+
+void UseSettingsFiles(const SettingsFiles& files) {
+    std::lock_guard<std::mutex> guard(filesMutex);
+    chosenFiles = files;
+}
+
+std::int32_t ReadSettingDword(int id) {
+    const SettingRow* row = FindSetting(id);
+    const auto key = GetSettingKey(id);
+    if (row == nullptr || !key) return 0;
+    if (const auto value = FindValue(*row, *key)) return static_cast<std::int32_t>(value->dword);
+    return row->dwordDefault;
+}
+
+std::wstring ReadSettingString(int id) {
+    const SettingRow* row = FindSetting(id);
+    const auto key = GetSettingKey(id);
+    if (row == nullptr || !key) return std::wstring();
+    if (const auto value = FindValue(*row, *key)) return value->text;
+    return row->stringDefault != nullptr ? row->stringDefault : L"";
+}
+
+bool WriteSettingDword(int id, std::int32_t value) {
+    return WriteSetting(id, [&](RegistryFile& file, const SettingKey& key) {
+        file.SetDword(key.path, key.valueName, static_cast<std::uint32_t>(value));
+    });
+}
+
+bool WriteSettingString(int id, const std::wstring& text) {
+    return WriteSetting(id, [&](RegistryFile& file, const SettingKey& key) {
+        file.SetString(key.path, key.valueName, text);
+    });
+}
+
+}  // namespace settings

@@ -1,0 +1,284 @@
+// The settings store over real files: user file, machine file, defaults; kinds, limits, writes.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "settings/app_settings.h"
+#include "settings/registry_file.h"
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using test_support::ReadWholeFile;
+namespace fs = std::filesystem;
+using namespace settings;
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        files_.user = folder_ / "config/Qelt/Almanaxium2.reg";
+        files_.machine = folder_ / "etc/Qelt/Almanaxium2.reg";
+        UseSettingsFiles(files_);
+    }
+    void TearDown() override { UseSettingsFiles(SettingsFiles::FromEnvironment()); }
+
+    void WriteUser(const std::string& contents) { folder_.Write("config/Qelt/Almanaxium2.reg", contents); }
+    void WriteMachine(const std::string& contents) { folder_.Write("etc/Qelt/Almanaxium2.reg", contents); }
+
+    test_support::TempFolder folder_;
+    SettingsFiles files_;
+};
+
+TEST(GetSettingKey, PathsAndNamesOfTheTable) {
+    EXPECT_EQ(GetSettingKey(kSettingContinent)->path, "Software\\Qelt\\Almanaxium2");
+    EXPECT_EQ(GetSettingKey(kSettingContinent)->valueName, "Continent");
+    EXPECT_EQ(GetSettingKey(kSettingLogLevel)->path, "Software\\Qelt\\Almanaxium2\\Logging");
+    EXPECT_EQ(GetSettingKey(kSettingMaxLogFileSize)->valueName, "MaxLogFileSize");
+    EXPECT_EQ(GetSettingKey(kSettingWindowPosBottom)->path, "Software\\Qelt\\Almanaxium2\\GUI");
+    EXPECT_EQ(GetSettingKey(kSettingGuiLanguage)->valueName, "GUILanguage");
+    EXPECT_EQ(GetSettingKey(kSettingListLoadedDlls)->valueName, "ListLoadedDLLs");
+    EXPECT_FALSE(GetSettingKey(100).has_value());
+    EXPECT_FALSE(GetSettingKey(0).has_value());
+    EXPECT_FALSE(GetSettingKey(306).has_value());
+}
+
+TEST_F(SettingsTest, DefaultsWithoutAnyFile) {
+    EXPECT_EQ(ReadSettingDword(kSettingContinent), 0);
+    EXPECT_EQ(ReadSettingDword(kSettingCountry), 0);
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 0);
+    EXPECT_EQ(ReadSettingDword(kSettingState), 0);
+    EXPECT_EQ(ReadSettingDword(kSettingTimeZone), -1);
+    EXPECT_EQ(ReadSettingString(kSettingLatitude), L"52");
+    EXPECT_EQ(ReadSettingString(kSettingLongitude), L"13");
+    EXPECT_EQ(ReadSettingString(kSettingLogFileName), L"Almanaxium.log");
+    EXPECT_EQ(ReadSettingDword(kSettingLogLevel), 1);
+    EXPECT_EQ(ReadSettingDword(kSettingMaxLogFileSize), 1048576);
+    EXPECT_EQ(ReadSettingDword(kSettingListLoadedDlls), 1);
+    for (const int id : {kSettingWindowPosLeft, kSettingWindowPosTop, kSettingWindowPosRight,
+                         kSettingWindowPosBottom}) {
+        EXPECT_EQ(ReadSettingDword(id), 0) << id;
+    }
+    EXPECT_EQ(ReadSettingString(kSettingGuiLanguage), L"");
+    EXPECT_EQ(ReadSettingDword(999), 0);
+    EXPECT_EQ(ReadSettingString(999), L"");
+    EXPECT_FALSE(fs::exists(files_.user)) << "reading never creates the file";
+}
+
+TEST_F(SettingsTest, UserThenMachineThenDefault) {
+    WriteMachine("[Software\\Qelt\\Almanaxium2]\n\"Country\"=dword:00000007\n\"City\"=dword:00000003\n"
+                 "\"Latitude\"=\"48.1\"\n");
+    WriteUser("[software\\qelt\\ALMANAXIUM2]\n\"city\"=dword:0000000b\n");
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 11);      // the user's, names compared without case
+    EXPECT_EQ(ReadSettingDword(kSettingCountry), 7);    // the machine's, absent for the user
+    EXPECT_EQ(ReadSettingString(kSettingLatitude), L"48.1");
+    EXPECT_EQ(ReadSettingDword(kSettingState), 0);      // the default
+}
+
+TEST_F(SettingsTest, ValueOfTheWrongKindDoesNotCount) {
+    WriteMachine("[Software\\Qelt\\Almanaxium2]\n\"TimeZone\"=dword:0000002a\n");
+    WriteUser("[Software\\Qelt\\Almanaxium2]\n\"TimeZone\"=\"17\"\n\"Latitude\"=dword:00000005\n"
+              "\"Country\"=hex:01,00,00,00\n\"State\"=dword:zz\n");
+    EXPECT_EQ(ReadSettingDword(kSettingTimeZone), 42);
+    EXPECT_EQ(ReadSettingString(kSettingLatitude), L"52");
+    EXPECT_EQ(ReadSettingDword(kSettingCountry), 0);
+    EXPECT_EQ(ReadSettingDword(kSettingState), 0);
+    // All 32 bits count, read as a signed number.
+    WriteUser("[Software\\Qelt\\Almanaxium2]\n\"TimeZone\"=dword:ffffffff\n");
+    EXPECT_EQ(ReadSettingDword(kSettingTimeZone), -1);
+}
+
+TEST_F(SettingsTest, StringsOf129CharactersAreReadOf130Ignored) {
+    const std::string text129(129, '7');
+    const std::string text130(130, '8');
+    WriteMachine("[Software\\Qelt\\Almanaxium2]\n\"Longitude\"=\"13.5\"\n");
+    WriteUser("[Software\\Qelt\\Almanaxium2]\n\"Latitude\"=\"" + text129 + "\"\n\"Longitude\"=\"" +
+              text130 + "\"\n");
+    EXPECT_EQ(ReadSettingString(kSettingLatitude), std::wstring(129, L'7'));
+    EXPECT_EQ(ReadSettingString(kSettingLongitude), L"13.5");  // the long one does not count
+    // The limit counts UTF-16 units: 64 characters outside the BMP and one more make 129.
+    std::string wide;
+    for (int i = 0; i < 64; ++i) wide += "\xf0\x9f\x8c\x95";
+    WriteUser("[Software\\Qelt\\Almanaxium2]\n\"Latitude\"=\"" + wide + "x\"\n\"Longitude\"=\"" + wide +
+              "xy\"\n");
+    EXPECT_EQ(ReadSettingString(kSettingLatitude).size(), 65u);
+    EXPECT_EQ(ReadSettingString(kSettingLongitude), L"13.5");
+}
+
+TEST_F(SettingsTest, WriteCreatesTheFolderAndReadsBack) {
+    EXPECT_TRUE(WriteSettingDword(kSettingTimeZone, 123));
+    EXPECT_TRUE(WriteSettingString(kSettingLatitude, L"-33,9 \"quoted\" back\\slash \u00e9"));
+    EXPECT_TRUE(WriteSettingDword(kSettingWindowPosLeft, -20));
+    EXPECT_EQ(ReadSettingDword(kSettingTimeZone), 123);
+    EXPECT_EQ(ReadSettingString(kSettingLatitude), L"-33,9 \"quoted\" back\\slash \u00e9");
+    EXPECT_EQ(ReadSettingDword(kSettingWindowPosLeft), -20);
+    const std::string contents = ReadWholeFile(files_.user);
+    EXPECT_EQ(contents.find("[Software\\Qelt\\Almanaxium2]\n"), 0u) << contents;
+    EXPECT_NE(contents.find("\n\"TimeZone\"=dword:0000007b\n"), std::string::npos) << contents;
+    EXPECT_NE(contents.find("\"WindowPosLeft\"=dword:ffffffec"), std::string::npos) << contents;
+    EXPECT_FALSE(fs::exists(files_.machine)) << "the machine file is never written";
+}
+
+TEST_F(SettingsTest, WriteKeepsEveryOtherLineOfTheFile) {
+    const std::string original =
+        "Windows Registry Editor Version 5.00\n"
+        "\n"
+        "; kept comment\n"
+        "[Software\\Qelt\\Almanaxium2]\n"
+        "\"Continent\"=dword:00000002\n"
+        "\"Unknown\"=hex(2):41,00,42,00,\\\n"
+        "  43,00,00,00\n"
+        "\"TimeZone\"=dword:00000005\n"
+        "\n"
+        "[Software\\Other\\Program]\n"
+        "\"Setting\"=\"value\"\n";
+    WriteUser(original);
+    ASSERT_TRUE(WriteSettingDword(kSettingTimeZone, 9));
+    ASSERT_TRUE(WriteSettingDword(kSettingWindowPosTop, 77));
+    ASSERT_TRUE(WriteSettingString(kSettingLongitude, L"13.4"));
+    const std::string expected =
+        "Windows Registry Editor Version 5.00\n"
+        "\n"
+        "; kept comment\n"
+        "[Software\\Qelt\\Almanaxium2]\n"
+        "\"Longitude\"=\"13.4\"\n"
+        "\"Continent\"=dword:00000002\n"
+        "\"Unknown\"=hex(2):41,00,42,00,\\\n"
+        "  43,00,00,00\n"
+        "\"TimeZone\"=dword:00000009\n"
+        "\n"
+        "[Software\\Other\\Program]\n"
+        "\"Setting\"=\"value\"\n"
+        "\n"
+        "[Software\\Qelt\\Almanaxium2\\GUI]\n"
+        "\"WindowPosTop\"=dword:0000004d\n";
+    EXPECT_EQ(ReadWholeFile(files_.user), expected);
+    EXPECT_EQ(ReadSettingDword(kSettingContinent), 2);
+}
+
+TEST_F(SettingsTest, DamagedEmptyAndHugeFilesReadAsAbsent) {
+    WriteMachine("[Software\\Qelt\\Almanaxium2]\n\"City\"=dword:00000004\n");
+    for (const std::string& damaged :
+         {std::string("\xff\xfe[\x00S\x00", 6), std::string("garbage\0garbage", 15), std::string(""),
+          std::string("[Software\\Qelt\\Almanaxium2\n\"City\"=dword:"), std::string("\xc3\x28 bad utf-8")}) {
+        WriteUser(damaged);
+        EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
+        EXPECT_EQ(ReadSettingDword(kSettingCountry), 0);
+        EXPECT_EQ(ReadWholeFile(files_.user), damaged) << "reading leaves the file alone";
+    }
+    std::string huge = "[Software\\Qelt\\Almanaxium2]\n\"City\"=dword:00000009\n";
+    huge += std::string(2 << 20, ';');
+    WriteUser(huge);
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
+    // A folder where the file should be, and an unreadable file, read as absent as well.
+    fs::remove(files_.user);
+    fs::create_directories(files_.user);
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
+}
+
+TEST_F(SettingsTest, WriteOverADamagedFileKeepsItAside) {
+    const std::string damaged("\x00\x01\x02 not text", 12);
+    WriteUser(damaged);
+    ASSERT_TRUE(WriteSettingDword(kSettingCity, 3));
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 3);
+    EXPECT_EQ(ReadWholeFile(files_.user + ".damaged"), damaged);
+}
+
+TEST_F(SettingsTest, FolderInThePlaceOfTheFileIsLeftAlone) {
+    fs::create_directories(files_.user);
+    EXPECT_FALSE(WriteSettingDword(kSettingCity, 2));
+    EXPECT_TRUE(fs::is_directory(files_.user));
+    EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+}
+
+TEST_F(SettingsTest, FailedWriteLeavesTheOldFile) {
+    WriteUser("[Software\\Qelt\\Almanaxium2]\n\"City\"=dword:00000001\n");
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path folder = fs::path(files_.user).parent_path();
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(WriteSettingDword(kSettingCity, 2));
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(ReadSettingDword(kSettingCity), 1);
+}
+
+TEST(SettingsFiles, FollowXdgConfigHome) {
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+    EXPECT_EQ(SettingsFiles::FromEnvironment().user, "/somewhere/config/Qelt/Almanaxium2.reg");
+    setenv("XDG_CONFIG_HOME", "relative/path", 1);
+    EXPECT_NE(SettingsFiles::FromEnvironment().user.find("/.config/Qelt/Almanaxium2.reg"),
+              std::string::npos);
+    EXPECT_EQ(SettingsFiles::FromEnvironment().machine, "/etc/xdg/Qelt/Almanaxium2.reg");
+    if (old) {
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    } else {
+        unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+TEST(RegistryFile, WritesNeverDisappearIntoAContinuedValue) {
+    // A damaged value whose line ends in "\" continues on the next line: a value added after it
+    // would be read as part of it. New values go right after their key's line instead.
+    auto file = RegistryFile::Parse("[K]\n\"Broken\"=\"a \\\n");
+    ASSERT_TRUE(file.has_value());
+    file->SetDword("K", "Added", 7);
+    auto again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    ASSERT_TRUE(again->Find("K", "Added").has_value());
+    EXPECT_EQ(again->Find("K", "Added")->dword, 7u);
+    // A new key after a file that ends inside a continued value.
+    file = RegistryFile::Parse("[K]\n\"Hex\"=hex:01,\\");
+    ASSERT_TRUE(file.has_value());
+    file->SetDword("Other", "Value", 9);
+    again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("Other", "Value")->dword, 9u);
+    // Replacing a value given on several lines replaces all of them.
+    file = RegistryFile::Parse("[K]\n\"V\"=hex:01,\\\n  02,\\\n  03\n\"W\"=dword:00000001\n");
+    file->SetDword("K", "V", 5);
+    EXPECT_EQ(file->Serialize(), "[K]\n\"V\"=dword:00000005\n\"W\"=dword:00000001\n");
+    // A text keeps what comes before a NUL, and the file stays readable.
+    file->SetString("K", "S", std::wstring(L"ab\0cd", 5));
+    again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("K", "S")->text, L"ab");
+}
+
+TEST(RegistryFile, LineEndsAreKeptSoThatAWriteChangesNoOtherLine) {
+    // A file written on Windows keeps its CR LF line ends, new lines included.
+    auto file = RegistryFile::Parse("[K]\r\n\"A\"=dword:00000001\r\n");
+    file->SetDword("K", "B", 2);
+    EXPECT_EQ(file->Serialize(), "[K]\r\n\"B\"=dword:00000002\r\n\"A\"=dword:00000001\r\n");
+    // "[Other]" + CR CR LF is no key line (its text ends in CR), so V below it still belongs to K;
+    // losing one CR on writing would turn it into a key line and hide V from its key.
+    file = RegistryFile::Parse("[K]\n\"V\"=dword:00000001\n[Other]\r\r\n\"V\"=dword:00000002\n");
+    file->SetDword("K", "V", 7);
+    const auto again = RegistryFile::Parse(file->Serialize());
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->Find("K", "V")->dword, 7u);
+    EXPECT_EQ(again->Find("Other", "V"), std::nullopt);
+}
+
+TEST(RegistryFile, ParsesValueLinesAndEscapes) {
+    const auto file = RegistryFile::Parse(
+        "[A\\B]\r\n\"n\"=\"a\\\\b \\\"c\\\" \\nd\"\r\n\"d\"=dword:0000ABCD\n@=\"default\"\n"
+        "\"twice\"=dword:00000001\n\"twice\"=dword:00000002\n\"bad\"=\"unterminated\n");
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->Find("a\\b", "N")->text, L"a\\b \"c\" \nd");
+    EXPECT_EQ(file->Find("A\\B", "d")->dword, 0xABCDu);
+    EXPECT_EQ(file->Find("A\\B", "")->text, L"default");
+    EXPECT_EQ(file->Find("A\\B", "twice")->dword, 2u);
+    EXPECT_EQ(file->Find("A\\B", "bad")->kind, RegistryValue::Kind::kOther);  // damaged: no kind we read
+    EXPECT_EQ(file->Find("A", "d"), std::nullopt);
+    // A text with every escape survives a write and a read.
+    RegistryFile copy = *file;
+    copy.SetString("A\\B", "n", L"x\"y\\z\r\n");
+    const auto reread = RegistryFile::Parse(copy.Serialize());
+    ASSERT_TRUE(reread.has_value());
+    EXPECT_EQ(reread->Find("A\\B", "n")->text, L"x\"y\\z\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,255 @@
+// The main window driven through its controls: the first run, the place cascade, typed
+// coordinates, the keys, the date buttons, the rows that change places, the settings of a close.
+#include <wx/odcombo.h>
+#include <wx/statbmp.h>
+
+#include <cmath>
+#include <ctime>
+
+#include "main_window_fixture.h"
+#include "places/coordinate_text.h"
+
+namespace {
+
+using settings::kSettingCity;
+using settings::kSettingCountry;
+using settings::kSettingTimeZone;
+
+std::tm LocalDate(std::int64_t seconds) {
+    const std::time_t when = static_cast<std::time_t>(seconds);
+    std::tm calendar{};
+    localtime_r(&when, &calendar);
+    return calendar;
+}
+
+class MainWindow : public MainWindowTest {
+protected:
+    void ChooseBerlin(const wchar_t* europe = L"Europe", const wchar_t* germany = L"Germany") {
+        ASSERT_GE(SelectText(kContinentList, europe), 0);
+        ASSERT_GE(SelectText(kCountryList, germany), 0);
+        ASSERT_GE(SelectText(kStateList, L"Berlin"), 0);
+        ASSERT_GE(SelectText(kCityList, L"Berlin"), 0);
+    }
+};
+
+TEST_F(MainWindow, FirstRunTakesTheFirstPlaceInSortedOrderAndTheSystemsZone) {
+    CAlmanaxDlg& window = Open("en");
+    // Sorted, not in the order of the table or the files.
+    EXPECT_EQ(ListText(kContinentList), L"Africa");
+    EXPECT_EQ(ListSelection(kCountryList), 0);
+    EXPECT_EQ(ListSelection(kCityList), 0);
+    EXPECT_EQ(ListText(kCountryList), L"Algeria");
+    EXPECT_FALSE(IsShown(kStateList));
+    // The report is of that city.
+    EXPECT_EQ(TextOf(kLatitudeField), places::FormatFixed(window.Latitude()));
+    EXPECT_GT(window.RefreshCount(), 0);
+    EXPECT_FALSE(TextOf(kSunriseValue).empty());
+    // The zone of the operating system ($TZ here) is selected, with its label.
+    EXPECT_EQ(ListText(kTimeZoneList), L"(UTC+01:00) Europe/Berlin");
+    EXPECT_TRUE(TextOf(kZoneCaption) == L"Central European Standard Time" ||
+                TextOf(kZoneCaption) == L"Central European Summer Time")
+        << TextOf(kZoneCaption);
+    // The title carries the version.
+    EXPECT_EQ(window.GetTitle(), "Almanaxium - Version 2.5.0.5012 ");
+}
+
+TEST_F(MainWindow, StateRowStandsBetweenCountryAndCityOnlyForCountriesWithStates) {
+    Open("en");
+    const int thirdRow = RectOf(kCityList).y;
+    ChooseBerlin();
+    ASSERT_TRUE(IsShown(kStateList));
+    EXPECT_EQ(RectOf(kStateList).y, thirdRow);
+    EXPECT_GT(RectOf(kCityList).y, RectOf(kStateList).y);
+    EXPECT_GT(RectOf(kStateList).y, RectOf(kCountryList).y);
+    EXPECT_EQ(TextOf(kStateCaption), L"Federal State:");
+    EXPECT_NEAR(Window().Latitude(), 52.52, 0.05);
+    EXPECT_NEAR(Window().Longitude(), 13.40, 0.05);
+    EXPECT_EQ(TextOf(kLatitudeField), L"52.524370");  // "%f": six decimals
+
+    ASSERT_GE(SelectText(kCountryList, L"France"), 0);
+    EXPECT_EQ(TextOf(kStateCaption), L"Region:");
+    ASSERT_GE(SelectText(kCountryList, L"Austria"), 0);
+    EXPECT_FALSE(IsShown(kStateList));
+    EXPECT_EQ(RectOf(kCityList).y, thirdRow);
+    // The cascade lands on the first city of the new country.
+    EXPECT_EQ(ListSelection(kCityList), 0);
+}
+
+TEST_F(MainWindow, TypedCoordinatesReplaceTheCityAndRecomputeOnLeavingTheField) {
+    Open("en");
+    ChooseBerlin();
+    Window().Control(kLatitudeField)->SetFocus();
+    Pump();
+    const int refreshes = Window().RefreshCount();
+    TypeInto(kLatitudeField, L"-33.9");
+    // Each keystroke: the last country, "-" in the city and state lists, no refresh yet.
+    EXPECT_EQ(ListSelection(kCountryList), ListCount(kCountryList) - 1);
+    EXPECT_EQ(ListCount(kCityList), 1);
+    EXPECT_EQ(ListText(kCityList), L"-");
+    EXPECT_EQ(ListText(kStateList), L"-");
+    EXPECT_EQ(Window().RefreshCount(), refreshes);
+    EXPECT_EQ(TextOf(kLatitudeField), L"-33.9");
+    LeaveField(kLatitudeField);
+    EXPECT_GT(Window().RefreshCount(), refreshes);
+    EXPECT_DOUBLE_EQ(Window().Latitude(), -33.9);
+    EXPECT_TRUE(Window().Report().southernHemisphere);
+    EXPECT_EQ(TextOf(kLatitudeField), L"-33.9");  // "%g": no trailing zeros
+
+    // Beyond the pole a latitude is held at the pole; a longitude is taken round the globe.
+    TypeInto(kLatitudeField, L"95");
+    LeaveField(kLatitudeField);
+    EXPECT_EQ(TextOf(kLatitudeField), L"90");
+    TypeInto(kLongitudeField, L"400");
+    LeaveField(kLongitudeField);
+    EXPECT_EQ(TextOf(kLongitudeField), L"40");
+    EXPECT_DOUBLE_EQ(Window().Longitude(), 40.0);
+}
+
+TEST_F(MainWindow, EnterAndEscapeDoNotCloseTheWindow) {
+    Open("en");
+    Window().Raise();
+    Window().Control(kLatitudeField)->SetFocus();
+    Pump();
+    PressKey(WXK_RETURN);
+    PressKey(WXK_ESCAPE);
+    EXPECT_TRUE(Window().IsShown());
+    EXPECT_NE(Window().Control(kLatitudeField), wxWindow::FindFocus());  // the focus moved on
+}
+
+TEST_F(MainWindow, PreviousNextAndToday) {
+    Open("en");
+    SetDate(2024, 1, 1);
+    Click(kPreviousDayButton);
+    std::tm date = LocalDate(Window().SelectedDate());
+    EXPECT_EQ(date.tm_year + 1900, 2023);
+    EXPECT_EQ(date.tm_mon, 11);
+    EXPECT_EQ(date.tm_mday, 31);
+    EXPECT_EQ(Window().Report().day, 31);
+    Click(kNextDayButton);
+    Click(kNextDayButton);
+    date = LocalDate(Window().SelectedDate());
+    EXPECT_EQ(date.tm_mday, 2);
+    EXPECT_EQ(Window().Report().year, 2024);
+    // Across the change to daylight time the buttons still move by one calendar day.
+    SetDate(2024, 3, 30);
+    Click(kNextDayButton);
+    Click(kNextDayButton);
+    EXPECT_EQ(LocalDate(Window().SelectedDate()).tm_mday, 1);
+    Click(kTodayButton);
+    const std::time_t now = std::time(nullptr);
+    EXPECT_LE(std::llabs(Window().SelectedDate() - static_cast<std::int64_t>(now)), 5);
+}
+
+TEST_F(MainWindow, DayButtonsStopAtTheYearsTheEngineComputes) {
+    Open("en");
+    SetDate(1901, 1, 1);
+    const int refreshes = Window().RefreshCount();
+    Click(kPreviousDayButton);
+    EXPECT_EQ(LocalDate(Window().SelectedDate()).tm_year + 1900, 1901);
+    EXPECT_EQ(Window().RefreshCount(), refreshes);
+    SetDate(2099, 12, 31);
+    Click(kNextDayButton);
+    EXPECT_EQ(LocalDate(Window().SelectedDate()).tm_year + 1900, 2099);
+    EXPECT_TRUE(Window().Report().ephemerisValid);
+}
+
+TEST_F(MainWindow, MoonRowsSwapWhenTheMoonsetComesFirst) {
+    Open("en");
+    ChooseBerlin();
+    const int upperRow = RectOf(kMoonriseCaption).y;
+    const int lowerRow = RectOf(kMoonsetCaption).y;
+    SetDate(2024, 6, 9);  // moonset 0:05, moonrise 6:52
+    EXPECT_TRUE(Window().MoonRowsSwapped());
+    EXPECT_EQ(RectOf(kMoonsetCaption).y, upperRow);
+    EXPECT_EQ(RectOf(kMoonsetValue).y, RectOf(kMoonsetCaption).y);
+    EXPECT_EQ(RectOf(kMoonriseCaption).y, lowerRow);
+    EXPECT_EQ(RectOf(kMoonriseAzimuthValue).y, RectOf(kMoonriseAzimuthCaption).y);
+    Click(kPreviousDayButton);  // 2024-06-08: a moonrise and no moonset
+    EXPECT_FALSE(Window().MoonRowsSwapped());
+    EXPECT_EQ(RectOf(kMoonriseCaption).y, upperRow);
+    EXPECT_EQ(RectOf(kMoonsetCaption).y, lowerRow);
+    EXPECT_EQ(TextOf(kMoonsetValue), L"-");
+    EXPECT_EQ(TextOf(kMoonsetAzimuthValue), L"-");
+}
+
+TEST_F(MainWindow, PhaseDateRowsSwapWhenTheFullMoonComesFirst) {
+    Open("en");
+    ChooseBerlin();
+    SetDate(2024, 6, 5);
+    EXPECT_FALSE(Window().PhaseRowsSwapped());
+    const int upperRow = RectOf(kNextNewMoonCaption).y;
+    SetDate(2024, 6, 6);
+    EXPECT_TRUE(Window().PhaseRowsSwapped());
+    EXPECT_EQ(RectOf(kNextFullMoonCaption).y, upperRow);
+    EXPECT_EQ(RectOf(kNextFullMoonValue).y, upperRow);
+    SetDate(2024, 6, 22);
+    EXPECT_FALSE(Window().PhaseRowsSwapped());
+    EXPECT_EQ(RectOf(kNextNewMoonCaption).y, upperRow);
+}
+
+TEST_F(MainWindow, RowsStayInTheWindowAfterItMoves) {
+    Open("en");
+    ChooseBerlin();
+    SetDate(2024, 6, 8);
+    const int upperRow = RectOf(kMoonriseCaption).y;
+    Window().Move(Window().GetPosition() + wxPoint(150, 60));
+    Pump();
+    SetDate(2024, 6, 9);
+    EXPECT_EQ(RectOf(kMoonsetCaption).y, upperRow);
+    const wxRect client(wxPoint(0, 0), Window().GetClientSize());
+    EXPECT_TRUE(client.Contains(RectOf(kMoonsetCaption)));
+    EXPECT_TRUE(client.Contains(RectOf(kMoonriseAzimuthValue)));
+}
+
+TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
+    Open("en");
+    ChooseBerlin();
+    const std::wstring zone = L"(UTC-05:00) America/New_York";
+    ASSERT_GE(SelectText(kTimeZoneList, zone), 0);
+    const int zonePosition = ListSelection(kTimeZoneList);
+    const int country = ListSelection(kCountryList);
+    const int city = ListSelection(kCityList);
+    Window().Move(123, 77);
+    Pump();
+    const wxPoint position = Window().GetPosition();
+    Close();
+
+    EXPECT_EQ(settings::ReadSettingDword(kSettingTimeZone), zonePosition);
+    EXPECT_EQ(settings::ReadSettingDword(kSettingCountry), country);
+    EXPECT_EQ(settings::ReadSettingDword(kSettingCity), city);
+    EXPECT_EQ(settings::ReadSettingString(settings::kSettingLatitude), L"52.524370");
+    EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosLeft), position.x);
+    EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosTop), position.y);
+
+    Open("en");
+    EXPECT_EQ(ListText(kContinentList), L"Europe");
+    EXPECT_EQ(ListText(kCountryList), L"Germany");
+    EXPECT_EQ(ListText(kStateList), L"Berlin");
+    EXPECT_EQ(ListText(kCityList), L"Berlin");
+    EXPECT_EQ(ListText(kTimeZoneList), zone);
+    EXPECT_EQ(Window().GetPosition(), position);
+    EXPECT_NEAR(Window().Latitude(), 52.52, 0.05);
+}
+
+TEST_F(MainWindow, OnePhaseBitmapAliveAfterManyDates) {
+    Open("en");
+    for (int i = 0; i < 100; ++i) Click(kNextDayButton);
+    // The window's reference and the picture control's: nothing else holds a phase bitmap.
+    ASSERT_TRUE(Window().PhaseBitmap().IsOk());
+    EXPECT_EQ(Window().PhaseBitmap().GetRefData()->GetRefCount(), 2);
+    auto* picture = Window().ControlAs<wxStaticBitmap>(kPhasePicture);
+    EXPECT_EQ(picture->GetBitmap().GetRefData(), Window().PhaseBitmap().GetRefData());
+}
+
+TEST_F(MainWindow, GermanWindowWritesDatesAndNumbersItsWay) {
+    Open("de");
+    ChooseBerlin(L"Europa", L"Deutschland");
+    SetDate(2018, 6, 21);
+    EXPECT_EQ(TextOf(kDateCaption), L"Datum:");
+    EXPECT_EQ(TextOf(kPhaseValue), L"Erstes Viertel");
+    EXPECT_EQ(TextOf(kLatitudeField), L"52,524370");
+    EXPECT_NE(TextOf(kEquationOfTimeValue).find(L','), std::wstring::npos);
+    EXPECT_EQ(TextOf(kSunriseValue), L"4:43");
+}
+
+}  // namespace
