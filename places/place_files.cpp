@@ -5,13 +5,14 @@
 #include <cwctype>
 
 #include "common/utf8_text.h"
+#include "resources/string_ids.h"
 #include "coordinate_text.h"
 
 namespace places {
 
 const ContinentEntry kContinents[6] = {
-    {114, "africa"},        {116, "europe"},        {115, "asia"},
-    {117, "north_america"}, {118, "south_america"}, {119, "oceania"},
+    {resources::kTextAfrica, "africa"},        {resources::kTextEurope, "europe"},        {resources::kTextAsia, "asia"},
+    {resources::kTextNorthAmerica, "north_america"}, {resources::kTextSouthAmerica, "south_america"}, {resources::kTextOceania, "oceania"},
 };
 
 namespace {
@@ -81,10 +82,10 @@ double ParseCoordinate(const std::wstring& field) { return ParseDecimalNumber(fi
 std::string LocationFolder(const std::string& programFolder) { return programFolder + "/Location/"; }
 
 unsigned StateCaptionId(const std::string& stateListPath) {
-    if (stateListPath.find("germany") != std::string::npos) return 141;
-    if (stateListPath.find("france") != std::string::npos) return 143;
-    if (stateListPath.find("usa") != std::string::npos) return 142;
-    return 140;
+    if (stateListPath.find("germany") != std::string::npos) return resources::kCaptionFederalState;
+    if (stateListPath.find("france") != std::string::npos) return resources::kCaptionRegion;
+    if (stateListPath.find("usa") != std::string::npos) return resources::kCaptionUsState;
+    return resources::kCaptionState;
 }
 
 RegionList ParseCountryLines(const std::vector<std::wstring>& lines) {

@@ -6,12 +6,12 @@
 #include <cwchar>
 
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace report {
 
 namespace {
 
-constexpr unsigned kFirstPhaseNameId = 106;
 
 template <typename... Args>
 std::wstring Printf(const wchar_t* format, Args... args) {
@@ -120,7 +120,7 @@ DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
         r.moonCulmination.occurs ? Degrees(L"%.1f\u00B0", r.moonDeclination) : kNoValue;
 
     texts.visibility = Printf(L"%d%%", static_cast<int>(r.illuminatedFraction * 100 + 0.5));
-    texts.phase = resources::LoadPlainString(kFirstPhaseNameId + static_cast<unsigned>(r.phaseIndex));
+    texts.phase = resources::LoadPlainString(resources::kTextFirstPhase + static_cast<unsigned>(r.phaseIndex));
     texts.dayLength = FormatDayLength(r.dayLengthHours);
 
     auto twilight = [&](const TwilightSpan& span, std::wstring& begin, std::wstring& end) {

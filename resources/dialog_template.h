@@ -11,6 +11,14 @@
 
 namespace resources {
 
+// The dialog templates of resources/dialogs/, by id.
+enum DialogId : int {
+    kAboutDialog = 100,
+    kMainWindowDialog = 103,
+    kDownloadProgressDialog = 104,
+    kUpdateDialog = 105,
+};
+
 enum class ControlKind {
     kButton,      // push button
     kDatePicker,  // date picker with a drop-down calendar

@@ -7,6 +7,7 @@
 
 #include "framework/launcher.h"
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ constexpr int kWaitCursorMilliseconds = 2000;
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(std::wstring productText) : CLocalizableDialog(100), m_productText(std::move(productText)) {
+CAboutDlg::CAboutDlg(std::wstring productText) : CLocalizableDialog(resources::kAboutDialog), m_productText(std::move(productText)) {
     BindText(kProductText, &m_productText);
     BindText(kContactCaption, &m_contactCaption);
     BindText(kImageCaption, &m_imageCaption);
@@ -48,13 +49,13 @@ bool CAboutDlg::OnInitDialog() {
     for (wxWindow* child : GetChildren()) {
         if (dynamic_cast<wxStaticText*>(child) != nullptr) child->SetBackgroundColour(*wxWHITE);
     }
-    SetLocalizedTitle(150);
-    m_contactCaption = resources::LoadLocalizedString(151);
-    m_imageCaption = resources::LoadLocalizedString(152);
-    m_placeDataCaption = resources::LoadLocalizedString(154);
-    m_iconsCaption = resources::LoadLocalizedString(153);
-    m_iconCredit = resources::LoadLocalizedString(164);
-    SetLocalizedText(Control(kCloseButton), 165);
+    SetLocalizedTitle(resources::kTextAboutTitle);
+    m_contactCaption = resources::LoadLocalizedString(resources::kCaptionContact);
+    m_imageCaption = resources::LoadLocalizedString(resources::kCaptionImageSource);
+    m_placeDataCaption = resources::LoadLocalizedString(resources::kCaptionLocationSource);
+    m_iconsCaption = resources::LoadLocalizedString(resources::kCaptionIcons);
+    m_iconCredit = resources::LoadLocalizedString(resources::kTextIconsCredit);
+    SetLocalizedText(Control(kCloseButton), resources::kTextClose);
     WriteBoundTexts();
 
     // The dialog draws the two links itself, over the whole rectangles of their controls.

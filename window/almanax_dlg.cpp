@@ -20,10 +20,9 @@
 #include "report/phase_picture.h"
 #include "report/value_formatting.h"
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace {
-
-constexpr int kMainWindowTemplate = 103;
 
 // The captions of the window and their texts; buttons get theirs directly.
 struct CaptionText {
@@ -31,20 +30,20 @@ struct CaptionText {
     unsigned stringId;
 };
 constexpr CaptionText kCaptions[] = {
-    {kDateCaption, 121},          {kTimeZoneCaption, 122},        {kSunriseCaption, 123},
-    {kSunsetCaption, 124},        {kMoonriseCaption, 125},        {kMoonsetCaption, 126},
-    {kSunCulminationCaption, 127}, {kMoonCulminationCaption, 128}, {kTwilightCaption, 129},
-    {kAstronomicalCaption, 130},  {kNauticalCaption, 131},        {kCivilCaption, 132},
-    {kDayLengthCaption, 133},     {kVisibilityCaption, 134},      {kPhaseCaption, 135},
-    {kNextNewMoonCaption, 136},   {kNextFullMoonCaption, 137},    {kContinentCaption, 138},
-    {kCountryCaption, 139},       {kLatitudeCaption, 144},
-    {kLongitudeCaption, 145},     {kCityCaption, 148},            {kSunriseAzimuthCaption, 163},
-    {kSunsetAzimuthCaption, 163}, {kMoonriseAzimuthCaption, 163}, {kMoonsetAzimuthCaption, 163},
-    {kSunDeclinationCaption, 166}, {kMoonDeclinationCaption, 166}, {kEquationOfTimeCaption, 167},
-    {kStoreCaption, 168},
+    {kDateCaption, resources::kCaptionDate},          {kTimeZoneCaption, resources::kCaptionTimeZone},        {kSunriseCaption, resources::kCaptionSunrise},
+    {kSunsetCaption, resources::kCaptionSunset},        {kMoonriseCaption, resources::kCaptionMoonrise},        {kMoonsetCaption, resources::kCaptionMoonset},
+    {kSunCulminationCaption, resources::kCaptionSunCulmination}, {kMoonCulminationCaption, resources::kCaptionMoonCulmination}, {kTwilightCaption, resources::kCaptionTwilight},
+    {kAstronomicalCaption, resources::kCaptionAstronomical},  {kNauticalCaption, resources::kCaptionNautical},        {kCivilCaption, resources::kCaptionCivil},
+    {kDayLengthCaption, resources::kCaptionDayLength},     {kVisibilityCaption, resources::kCaptionVisibility},      {kPhaseCaption, resources::kCaptionPhase},
+    {kNextNewMoonCaption, resources::kCaptionNextNewMoon},   {kNextFullMoonCaption, resources::kCaptionNextFullMoon},    {kContinentCaption, resources::kCaptionContinent},
+    {kCountryCaption, resources::kCaptionCountry},       {kLatitudeCaption, resources::kCaptionLatitude},
+    {kLongitudeCaption, resources::kCaptionLongitude},     {kCityCaption, resources::kCaptionCity},            {kSunriseAzimuthCaption, resources::kCaptionAzimuth},
+    {kSunsetAzimuthCaption, resources::kCaptionAzimuth}, {kMoonriseAzimuthCaption, resources::kCaptionAzimuth}, {kMoonsetAzimuthCaption, resources::kCaptionAzimuth},
+    {kSunDeclinationCaption, resources::kCaptionDeclination}, {kMoonDeclinationCaption, resources::kCaptionDeclination}, {kEquationOfTimeCaption, resources::kCaptionEquationOfTime},
+    {kStoreCaption, resources::kCaptionStores},
 };
 constexpr CaptionText kButtonCaptions[] = {
-    {kTodayButton, 120}, {kAboutButton, 146}, {kUpdateButton, 147}};
+    {kTodayButton, resources::kTextToday}, {kAboutButton, resources::kTextAboutButton}, {kUpdateButton, resources::kTextCheckForUpdate}};
 
 // The value controls, whose texts each refresh sets.
 constexpr int kValueControls[] = {
@@ -82,7 +81,7 @@ std::tm LocalCalendar(std::int64_t seconds) {
 }  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
-    : CLocalizableDialog(kMainWindowTemplate), m_givenProgramFolder(std::move(programFolder)) {
+    : CLocalizableDialog(resources::kMainWindowDialog), m_givenProgramFolder(std::move(programFolder)) {
     m_icons = framework::LoadProgramIcons();
     for (const CaptionText& caption : kCaptions) BindText(caption.controlId, &Text(caption.controlId));
     for (const int value : kValueControls) BindText(value, &Text(value));
@@ -114,9 +113,9 @@ std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
         {Notification::kButtonClicked, kTodayButton, [this] { OnToday(); }},
         {Notification::kButtonClicked, kUpdateButton, [this] { OnCheckForUpdate(); }},
         {Notification::kButtonClicked, kAboutButton, [this] { OnAbout(); }},
-        {Notification::kButtonClicked, kAppleStoreButton, [this] { OpenStoreLink(169); }},
-        {Notification::kButtonClicked, kAndroidStoreButton, [this] { OpenStoreLink(170); }},
-        {Notification::kButtonClicked, kWindowsStoreButton, [this] { OpenStoreLink(171); }},
+        {Notification::kButtonClicked, kAppleStoreButton, [this] { OpenStoreLink(resources::kTextAppleStoreAddress); }},
+        {Notification::kButtonClicked, kAndroidStoreButton, [this] { OpenStoreLink(resources::kTextAndroidStoreAddress); }},
+        {Notification::kButtonClicked, kWindowsStoreButton, [this] { OpenStoreLink(resources::kTextWindowsStoreAddress); }},
     };
 }
 
@@ -124,7 +123,7 @@ std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
 // that the date picker writes dates in its locale.
 bool CAlmanaxDlg::OnInitDialog() {
     m_programFolder = m_givenProgramFolder.empty() ? program::ProgramFolder() : m_givenProgramFolder;
-    SetTitle(wxString(L"Almanaxium - " + resources::LoadPlainString(102) + L" " +
+    SetTitle(wxString(L"Almanaxium - " + resources::LoadPlainString(resources::kTextVersion) + L" " +
                       program::GetProgramVersion() + L" "));
     RestoreWindowPosition();
     FillCaptions();
@@ -200,7 +199,7 @@ void CAlmanaxDlg::FillCaptions() {
     for (const CaptionText& caption : kCaptions) {
         Text(caption.controlId) = resources::LoadLocalizedString(caption.stringId);
     }
-    m_stateCaption = resources::LoadLocalizedString(140);
+    m_stateCaption = resources::LoadLocalizedString(resources::kCaptionState);
     for (const CaptionText& caption : kButtonCaptions) SetLocalizedText(Control(caption.controlId), caption.stringId);
     WriteBoundTexts();
 }

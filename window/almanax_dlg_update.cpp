@@ -5,6 +5,7 @@
 #include "framework/launcher.h"
 #include "program/program_version.h"
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 #include "update_dlg.h"
 #include "update_download_progress.h"
 
@@ -31,7 +32,7 @@ void CAlmanaxDlg::OnCheckForUpdate() {
     wxBusyCursor busy;
     m_updateChecker.CheckForUpdate(newer, latestVersion);
     if (!newer) {
-        framework::ShowMessageBox(this, resources::LoadPlainString(104));
+        framework::ShowMessageBox(this, resources::LoadPlainString(resources::kTextNoNewVersion));
         return;
     }
     UpdateDlg dialog(program::GetProgramVersion(), latestVersion);
@@ -50,7 +51,7 @@ void CAlmanaxDlg::StartDownload() {
         StartTimer(kInstallerTimer, kInstallerTimerPeriodMs);
     } else {
         framework::ShowMessageBox(
-            this, WithNumber(resources::LoadPlainString(103), m_updateChecker.LastError()));
+            this, WithNumber(resources::LoadPlainString(resources::kTextUpdateFailed), m_updateChecker.LastError()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "update_dlg.h"
 
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ enum : int {
 }  // namespace
 
 UpdateDlg::UpdateDlg(std::wstring installedVersion, std::wstring latestVersion)
-    : CLocalizableDialog(105),
+    : CLocalizableDialog(resources::kUpdateDialog),
       m_installedVersionText(std::move(installedVersion)),
       m_latestVersionText(std::move(latestVersion)) {
     BindText(kInstalledVersion, &m_installedVersionText);
@@ -27,11 +28,11 @@ UpdateDlg::UpdateDlg(std::wstring installedVersion, std::wstring latestVersion)
 }
 
 bool UpdateDlg::OnInitDialog() {
-    m_introText = resources::LoadLocalizedString(161);
-    m_installedCaption = resources::LoadLocalizedString(159);
-    m_latestCaption = resources::LoadLocalizedString(160);
-    SetLocalizedText(Control(kUpdateNowButton), 158);
-    SetLocalizedTitle(157);
+    m_introText = resources::LoadLocalizedString(resources::kTextNewVersionIntro);
+    m_installedCaption = resources::LoadLocalizedString(resources::kCaptionInstalledVersion);
+    m_latestCaption = resources::LoadLocalizedString(resources::kCaptionLatestVersion);
+    SetLocalizedText(Control(kUpdateNowButton), resources::kTextUpdateNow);
+    SetLocalizedTitle(resources::kTextNewVersionTitle);
     WriteBoundTexts();
     return true;
 }

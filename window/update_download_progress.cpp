@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ enum : int { kStatusText = 1016, kPercentageText = 1024, kProgressBar = 1029 };
 
 }  // namespace
 
-UpdateDownloadProgress::UpdateDownloadProgress() : CLocalizableDialog(104) {
+UpdateDownloadProgress::UpdateDownloadProgress() : CLocalizableDialog(resources::kDownloadProgressDialog) {
     BindText(kStatusText, &m_statusText);
 }
 
@@ -26,8 +27,8 @@ std::vector<framework::CDialog::Route> UpdateDownloadProgress::MessageMap() {
 }
 
 bool UpdateDownloadProgress::OnInitDialog() {
-    m_statusText = resources::LoadLocalizedString(155);
-    SetLocalizedTitle(157);
+    m_statusText = resources::LoadLocalizedString(resources::kTextDownloading);
+    SetLocalizedTitle(resources::kTextNewVersionTitle);
     WriteBoundTexts();
     m_windowExists.store(true, std::memory_order_release);
     return true;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/string_table.h"
+#include "resources/string_ids.h"
 
 namespace {
 
@@ -10,8 +11,9 @@ using resources::StringTableOf;
 TEST(StringTables, AllFiveHoldEveryIdWithText) {
     for (const char* language : {"en", "de", "es", "fr", "el"}) {
         const resources::StringTable& table = StringTableOf(language);
-        EXPECT_EQ(table.size(), 71u) << language;
-        for (unsigned id = 101; id <= 171; ++id) {
+        // Every named id, and nothing else.
+        EXPECT_EQ(table.size(), resources::kLastStringId - resources::kFirstStringId + 1) << language;
+        for (unsigned id = resources::kFirstStringId; id <= resources::kLastStringId; ++id) {
             const auto found = table.find(id);
             ASSERT_NE(found, table.end()) << language << " " << id;
             EXPECT_FALSE(found->second.empty()) << language << " " << id;

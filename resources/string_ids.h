@@ -1,0 +1,86 @@
+// Names of the interface texts' ids in the string tables (resources/strings/*.txt). The tables are
+// the source; a test holds this list and every table to the same ids.
+#pragma once
+
+namespace resources {
+
+enum StringId : unsigned {
+    kTextAboutMenu = 101,            // "&About Almanaxium..."
+    kTextVersion = 102,
+    kTextUpdateFailed = 103,         // with the error code as %1!d!
+    kTextNoNewVersion = 104,
+    kTextFeedbackAddress = 105,
+    kTextFirstPhase = 106,           // the eight phase names, new Moon first
+    kTextPhaseNewMoon = 106,
+    kTextPhaseWaxingCrescent = 107,
+    kTextPhaseFirstQuarter = 108,
+    kTextPhaseWaxingGibbous = 109,
+    kTextPhaseFullMoon = 110,
+    kTextPhaseWaningGibbous = 111,
+    kTextPhaseLastQuarter = 112,
+    kTextPhaseWaningCrescent = 113,
+    kTextAfrica = 114,
+    kTextAsia = 115,
+    kTextEurope = 116,
+    kTextNorthAmerica = 117,
+    kTextSouthAmerica = 118,
+    kTextOceania = 119,
+    kTextToday = 120,
+    kCaptionDate = 121,
+    kCaptionTimeZone = 122,
+    kCaptionSunrise = 123,
+    kCaptionSunset = 124,
+    kCaptionMoonrise = 125,
+    kCaptionMoonset = 126,
+    kCaptionSunCulmination = 127,
+    kCaptionMoonCulmination = 128,
+    kCaptionTwilight = 129,
+    kCaptionAstronomical = 130,
+    kCaptionNautical = 131,
+    kCaptionCivil = 132,
+    kCaptionDayLength = 133,
+    kCaptionVisibility = 134,
+    kCaptionPhase = 135,
+    kCaptionNextNewMoon = 136,
+    kCaptionNextFullMoon = 137,
+    kCaptionContinent = 138,
+    kCaptionCountry = 139,
+    kCaptionState = 140,
+    kCaptionFederalState = 141,      // Germany's states
+    kCaptionUsState = 142,           // the United States' states
+    kCaptionRegion = 143,            // France's regions
+    kCaptionLatitude = 144,
+    kCaptionLongitude = 145,
+    kTextAboutButton = 146,
+    kTextCheckForUpdate = 147,
+    kCaptionCity = 148,
+    kTextFeedback = 149,
+    kTextAboutTitle = 150,
+    kCaptionContact = 151,
+    kCaptionImageSource = 152,
+    kCaptionIcons = 153,
+    kCaptionLocationSource = 154,
+    kTextDownloading = 155,
+    kTextConnecting = 156,
+    kTextNewVersionTitle = 157,
+    kTextUpdateNow = 158,
+    kCaptionInstalledVersion = 159,
+    kCaptionLatestVersion = 160,
+    kTextNewVersionIntro = 161,
+    kCaptionAltitude = 162,
+    kCaptionAzimuth = 163,
+    kTextIconsCredit = 164,
+    kTextClose = 165,
+    kCaptionDeclination = 166,
+    kCaptionEquationOfTime = 167,
+    kCaptionStores = 168,
+    kTextAppleStoreAddress = 169,
+    kTextAndroidStoreAddress = 170,
+    kTextWindowsStoreAddress = 171,
+};
+
+// The first and last id of the tables, which hold every id between them.
+inline constexpr unsigned kFirstStringId = kTextAboutMenu;
+inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
+
+}  // namespace resources
