@@ -16,28 +16,13 @@
 
 #include <cstdint>
 
+#include "astro/dates.h"
+
 namespace astro {
 
 // ---------------------------------------------------------------------------------------------
 // Calendar, time scales, sidereal time and coordinate conversions
 // ---------------------------------------------------------------------------------------------
-
-// A calendar date and time of day. The engine reads the time of day as Universal Time.
-struct CivilDateTime {
-    std::uint16_t year = 0;    // Gregorian year
-    std::uint16_t month = 0;   // 1 to 12
-    std::uint16_t day = 0;     // 1 to 31
-    std::uint16_t hour = 0;    // 0 to 23
-    std::uint16_t minute = 0;  // 0 to 59
-    std::uint16_t second = 0;  // 0 to 59
-};
-
-// A calendar date without time of day.
-struct CalendarDate {
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-};
 
 // Returns x - floor(x / p) * p, a value in [0, p). The one normalisation used for angles and hours.
 double WrapToPeriod(double x, double p);

@@ -14,13 +14,15 @@ namespace {
 void BM_ComputeDayReport(benchmark::State& state) {
     const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
                                                  "/Europe/Berlin");
-    std::vector<std::int64_t> days;
-    for (int day = 0; day < 366; ++day) days.push_back(1704110400 + day * 86400LL);  // 2024, noon
+    std::vector<astro::CalendarDate> days;
+    for (int day = 0; day < 366; ++day) days.push_back(astro::AddDays({2024, 1, 1}, day));
     astro::DayEphemeris ephemeris;
+    astro::PhaseDates phases;
     report::DayReport dayReport;
     std::size_t i = 0;
     for (auto _ : state) {
-        report::ComputeDayReport(days[i], 52.5161564, 13.3775096, berlin->rule, ephemeris, dayReport);
+        report::ComputeDayReport(days[i], 52.5161564, 13.3775096, berlin->rule, ephemeris, phases,
+                                 dayReport);
         benchmark::DoNotOptimize(dayReport);
         i = (i + 1) % days.size();
     }
@@ -31,8 +33,10 @@ void BM_FormatDayReport(benchmark::State& state) {
     const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
                                                  "/Europe/Berlin");
     astro::DayEphemeris ephemeris;
+    astro::PhaseDates phases;
     report::DayReport dayReport;
-    report::ComputeDayReport(1719316800, 52.5161564, 13.3775096, berlin->rule, ephemeris, dayReport);
+    report::ComputeDayReport({2024, 6, 25}, 52.5161564, 13.3775096, berlin->rule, ephemeris, phases,
+                             dayReport);
     for (auto _ : state) benchmark::DoNotOptimize(report::FormatDayReport(dayReport, false));
 }
 BENCHMARK(BM_FormatDayReport);

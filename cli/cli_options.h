@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac_day.h"
+
 namespace cli {
 
 struct CliOptions {
@@ -39,5 +41,8 @@ std::string QuoteArgument(std::string_view argument);
 
 // The usage text printed for --help.
 const char* CliUsage();
+
+// The day the options ask for.
+almanac::DayRequest DayRequestOf(const CliOptions& options);
 
 }  // namespace cli

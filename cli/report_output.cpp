@@ -5,6 +5,8 @@
 
 #include "common/utf8_text.h"
 #include "report/phase_picture.h"
+#include "almanac/report_fields.h"
+#include "resources/string_ids.h"
 #include "resources/string_table.h"
 
 namespace cli {
@@ -56,14 +58,14 @@ void WriteText(JsonWriter& json, const char* name, const std::wstring& text, boo
 
 }  // namespace
 
-void WriteReportMembers(JsonWriter& json, const report::DayReport& r,
-                        const report::DayReportTexts& t, const ZoneDescription& zone) {
+void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const almanac::DayZone& zone) {
+    const report::DayReport& r = day.report;
     const bool valid = r.ephemerisValid;
     json.Key("report");
     json.BeginObject();
-    json.Key("year"); json.Integer(r.year);
-    json.Key("month"); json.Integer(r.month);
-    json.Key("day"); json.Integer(r.day);
+    json.Key("year"); json.Integer(r.date.year);
+    json.Key("month"); json.Integer(r.date.month);
+    json.Key("day"); json.Integer(r.date.day);
     json.Key("weekday"); json.Integer(r.weekday);
     json.Key("utcOffsetHours"); json.Number(r.utcOffsetHours);
     json.Key("ephemerisValid"); json.Bool(valid);
@@ -102,32 +104,10 @@ void WriteReportMembers(JsonWriter& json, const report::DayReport& r,
 
     json.Key("texts");
     json.BeginObject();
-    WriteText(json, "date", t.date);
-    WriteText(json, "sunrise", t.sunrise, valid);
-    WriteText(json, "sunset", t.sunset, valid);
-    WriteText(json, "sunriseAzimuth", t.sunriseAzimuth, valid);
-    WriteText(json, "sunsetAzimuth", t.sunsetAzimuth, valid);
-    WriteText(json, "sunCulmination", t.sunCulmination, valid);
-    WriteText(json, "sunDeclination", t.sunDeclination, valid);
-    WriteText(json, "equationOfTime", t.equationOfTime, valid);
-    WriteText(json, "moonrise", t.moonrise, valid);
-    WriteText(json, "moonset", t.moonset, valid);
-    WriteText(json, "moonriseAzimuth", t.moonriseAzimuth, valid);
-    WriteText(json, "moonsetAzimuth", t.moonsetAzimuth, valid);
-    WriteText(json, "moonCulmination", t.moonCulmination, valid);
-    WriteText(json, "moonDeclination", t.moonDeclination, valid);
-    WriteText(json, "visibility", t.visibility, valid);
-    WriteText(json, "phase", t.phase, valid);
-    WriteText(json, "dayLength", t.dayLength, valid);
-    WriteText(json, "astronomicalTwilightBegin", t.astronomicalTwilightBegin, valid);
-    WriteText(json, "astronomicalTwilightEnd", t.astronomicalTwilightEnd, valid);
-    WriteText(json, "nauticalTwilightBegin", t.nauticalTwilightBegin, valid);
-    WriteText(json, "nauticalTwilightEnd", t.nauticalTwilightEnd, valid);
-    WriteText(json, "civilTwilightBegin", t.civilTwilightBegin, valid);
-    WriteText(json, "civilTwilightEnd", t.civilTwilightEnd, valid);
-    WriteText(json, "nextNewMoon", t.nextNewMoon);
-    WriteText(json, "nextFullMoon", t.nextFullMoon);
-    WriteText(json, "zoneName", zone.label);
+    for (const almanac::ReportField& field : almanac::ReportFields()) {
+        WriteText(json, field.key, day.texts.*field.text, almanac::HasValue(field, r));
+    }
+    WriteText(json, "zoneName", day.zoneLabel);
     json.EndObject();
 
     json.Key("phasePicture");
@@ -142,72 +122,56 @@ void WriteReportMembers(JsonWriter& json, const report::DayReport& r,
 
 namespace {
 
-// Caption ids of the main window.
-enum Caption : unsigned {
-    kDate = 121, kTimezone = 122, kSunrise = 123, kSunset = 124, kMoonrise = 125, kMoonset = 126,
-    kSunCulmination = 127, kMoonCulmination = 128, kTwilight = 129, kAstronomical = 130,
-    kNautical = 131, kCivil = 132, kDayLength = 133, kVisibility = 134, kPhase = 135,
-    kNextNewMoon = 136, kNextFullMoon = 137, kAzimuth = 163, kDeclination = 166,
-    kEquationOfTime = 167,
-};
-
-struct Row {
+struct Line {
     std::wstring caption;
     std::wstring value;
     std::wstring second;  // an azimuth or a twilight's end
+    bool shown = false;
 };
 
 }  // namespace
 
-std::string ReportRows(const report::DayReport& r, const report::DayReportTexts& t,
-                       const ZoneDescription& zone) {
-    auto caption = [](unsigned id) { return resources::LoadLocalizedString(id); };
-    const std::wstring azimuth = caption(kAzimuth) + L" ";
-    std::vector<Row> rows;
-    rows.push_back({caption(kDate), t.date, L""});
-    rows.push_back({caption(kTimezone), zone.list, L""});
-    rows.push_back({L"", zone.label, L""});
+std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& zone) {
+    using namespace almanac;
+    const report::DayReport& r = day.report;
+    std::vector<Line> lines(kLineCount);
+    lines[kZoneListLine] = {resources::LoadLocalizedString(resources::kCaptionTimeZone), zone.listText, L"", true};
+    lines[kZoneLabelLine] = {L"", day.zoneLabel, L"", true};
     if (r.ephemerisValid) {
-        rows.push_back({caption(kSunrise), t.sunrise, azimuth + t.sunriseAzimuth});
-        rows.push_back({caption(kSunset), t.sunset, azimuth + t.sunsetAzimuth});
-        rows.push_back({caption(kSunCulmination), t.sunCulmination, L""});
-        rows.push_back({caption(kDeclination), t.sunDeclination, L""});
-        rows.push_back({caption(kEquationOfTime), t.equationOfTime, L""});
-        rows.push_back({caption(kDayLength), t.dayLength, L""});
-        rows.push_back({caption(kTwilight), L"", L""});
-        rows.push_back({L"  " + caption(kAstronomical), t.astronomicalTwilightBegin,
-                        t.astronomicalTwilightEnd});
-        rows.push_back({L"  " + caption(kNautical), t.nauticalTwilightBegin, t.nauticalTwilightEnd});
-        rows.push_back({L"  " + caption(kCivil), t.civilTwilightBegin, t.civilTwilightEnd});
-        const Row moonrise{caption(kMoonrise), t.moonrise, azimuth + t.moonriseAzimuth};
-        const Row moonset{caption(kMoonset), t.moonset, azimuth + t.moonsetAzimuth};
-        rows.push_back(r.moonRiseRowFirst ? moonrise : moonset);
-        rows.push_back(r.moonRiseRowFirst ? moonset : moonrise);
-        rows.push_back({caption(kMoonCulmination), t.moonCulmination, L""});
-        rows.push_back({caption(kDeclination), t.moonDeclination, L""});
-        rows.push_back({caption(kVisibility), t.visibility, L""});
-        rows.push_back({caption(kPhase), t.phase, L""});
+        lines[kTwilightHeadingLine] = {resources::LoadLocalizedString(resources::kCaptionTwilight), L"", L"", true};
     }
-    const Row newMoon{caption(kNextNewMoon), t.nextNewMoon, L""};
-    const Row fullMoon{caption(kNextFullMoon), t.nextFullMoon, L""};
-    rows.push_back(r.fullMoonFirst ? fullMoon : newMoon);
-    rows.push_back(r.fullMoonFirst ? newMoon : fullMoon);
+    for (const ReportField& field : ReportFields()) {
+        if (!HasValue(field, r)) continue;
+        Line& line = lines[static_cast<std::size_t>(field.line)];
+        line.shown = true;
+        const std::wstring caption = field.captionId != 0 ? resources::LoadLocalizedString(field.captionId) : L"";
+        if (field.secondColumn) {
+            line.second = (caption.empty() ? L"" : caption + L" ") + day.texts.*field.text;
+        } else {
+            const bool indented = field.line >= kFirstTwilightLine && field.line <= kLastTwilightLine;
+            line.caption = (indented ? L"  " : L"") + caption;
+            line.value = day.texts.*field.text;
+        }
+    }
+    if (!r.moonRiseRowFirst) std::swap(lines[kMoonriseLine], lines[kMoonsetLine]);
+    if (r.fullMoonFirst) std::swap(lines[kNewMoonLine], lines[kFullMoonLine]);
+    std::erase_if(lines, [](const Line& line) { return !line.shown; });
 
     std::size_t captionWidth = 0;
     std::size_t valueWidth = 0;
-    for (const Row& row : rows) {
-        captionWidth = std::max(captionWidth, row.caption.size());
-        if (!row.second.empty()) valueWidth = std::max(valueWidth, row.value.size());
+    for (const Line& line : lines) {
+        captionWidth = std::max(captionWidth, line.caption.size());
+        if (!line.second.empty()) valueWidth = std::max(valueWidth, line.value.size());
     }
     std::wstring out;
-    for (const Row& row : rows) {
-        std::wstring line = row.caption + std::wstring(captionWidth + 2 - row.caption.size(), L' ') +
-                            row.value;
-        if (!row.second.empty()) {
-            line += std::wstring(valueWidth + 3 - row.value.size(), L' ') + row.second;
+    for (const Line& line : lines) {
+        std::wstring text = line.caption + std::wstring(captionWidth + 2 - line.caption.size(), L' ') +
+                            line.value;
+        if (!line.second.empty()) {
+            text += std::wstring(valueWidth + 3 - line.value.size(), L' ') + line.second;
         }
-        while (!line.empty() && line.back() == L' ') line.pop_back();
-        out += line + L'\n';
+        while (!text.empty() && text.back() == L' ') text.pop_back();
+        out += text + L'\n';
     }
     return WideToUtf8(out);
 }

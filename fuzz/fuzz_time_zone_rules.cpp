@@ -21,11 +21,12 @@ void ExerciseRule(const zones::TimeZoneInformation& rule, const std::uint8_t* da
         if (!zones::SystemTimeToZoneLocalTime(rule, moment, local)) __builtin_trap();
         zones::SystemTime back;
         if (!zones::ZoneLocalTimeToSystemTime(rule, local, back)) __builtin_trap();
-        const double offset = zones::GetUtcOffset(rule, moment);
+        const astro::CalendarDate date{moment.wYear, moment.wMonth, moment.wDay};
+        const double offset = zones::GetUtcOffset(rule, date);
         if (!std::isfinite(offset) || std::fabs(offset) > 49) __builtin_trap();
-        zones::IsDaylightTime(rule, moment);
+        zones::IsDaylightTime(rule, date);
         astro::CivilDateTime ut;
-        zones::LocalToUniversal(rule, moment, (data[i] % 240) / 10.0, ut);
+        zones::LocalToUniversal(rule, date, (data[i] % 240) / 10.0, ut);
     }
 }
 

@@ -6,24 +6,12 @@
 // rule, so on a day of a clock change the two can differ by the size of the change.
 #pragma once
 
-#include <cstdint>
-
 #include "astro/astronomy.h"
 #include "zones/time_zone_rule.h"
 
 namespace report {
 
-// A wall-clock moment of the selected zone. All fields zero: no moment could be computed.
-struct LocalDateTime {
-    std::uint16_t year = 0;
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    std::uint16_t hour = 0;
-    std::uint16_t minute = 0;
-    std::uint16_t second = 0;
-
-    bool IsZero() const { return year == 0 && month == 0 && day == 0; }
-};
+using zones::LocalDateTime;
 
 struct DayEvent {
     double hours = 0.0;  // local decimal hours of the selected date; may lie outside 0 to 24
@@ -41,10 +29,8 @@ struct TwilightSpan {
 // belonging to an event carries a value only when that event occurs, except sunDeclination, which
 // is taken at 12:00 of the clock when the Sun does not culminate.
 struct DayReport {
-    std::uint16_t year = 0;     // calendar date of the selected date, computer's own calendar
-    std::uint16_t month = 0;
-    std::uint16_t day = 0;
-    std::uint16_t weekday = 0;  // 0 = Sunday
+    astro::CalendarDate date;     // the selected date
+    int weekday = 0;              // 0 = Sunday
     double utcOffsetHours = 0.0;  // the zone's clock minus UT at 12:00 UT of the date
     bool ephemerisValid = false;  // false outside the years 1901 to 2099
 
@@ -79,15 +65,11 @@ struct DayReport {
     bool fullMoonFirst = false;  // the full Moon falls on an earlier UT calendar day
 };
 
-// Computes the report of the selected date (seconds since 1970-01-01 00:00 UTC, whose calendar date
-// is taken in the computer's own time zone), a place in degrees and a zone rule. Refills the
-// caller's DayEphemeris. Returns false, computing nothing, when the date has no calendar date.
-bool ComputeDayReport(std::int64_t selectedDate, double latitudeDeg, double longitudeDeg,
+// Computes the report of the selected date, a place in degrees and a zone rule. Refills the caller's
+// DayEphemeris and the next phases (UT). Fields the engine cannot compute for the date keep the
+// values the report held. Returns false, computing nothing, when the date does not exist.
+bool ComputeDayReport(const astro::CalendarDate& date, double latitudeDeg, double longitudeDeg,
                       const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
-                      DayReport& report);
-
-// A selected date for a calendar day: its 12:00 in the computer's own time zone, a moment whose
-// date no clock change moves.
-std::int64_t SelectedDateOf(int year, int month, int day);
+                      astro::PhaseDates& phases, DayReport& report);
 
 }  // namespace report

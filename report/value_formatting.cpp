@@ -35,7 +35,8 @@ std::tm CalendarTm(int year, int month, int day, int hour, int minute, int secon
     moment.tm_hour = hour;
     moment.tm_min = minute;
     moment.tm_sec = second;
-    moment.tm_wday = (astro::JulianDayNumber(year, month, day) + 1) % 7;
+    moment.tm_wday = astro::Weekday({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                                     static_cast<std::uint16_t>(day)});
     moment.tm_isdst = -1;
     return moment;
 }
@@ -91,7 +92,7 @@ std::wstring FormatPickerDate(int year, int month, int day) {
 
 DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
     DayReportTexts texts;
-    texts.date = FormatPickerDate(r.year, r.month, r.day);
+    texts.date = FormatPickerDate(r.date.year, r.date.month, r.date.day);
     texts.nextNewMoon = FormatPhaseDate(r.nextNewMoon);
     texts.nextFullMoon = FormatPhaseDate(r.nextFullMoon);
     if (!r.ephemerisValid) return texts;

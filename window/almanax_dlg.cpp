@@ -7,8 +7,6 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-#include <ctime>
-
 #include "framework/resource_bitmaps.h"
 #include "framework/toolkit_locale.h"
 #include "program/interface_language.h"
@@ -17,6 +15,7 @@
 #include "settings/app_settings.h"
 #include "zones/zone_names_icu.h"
 #include "report/clock_setting.h"
+#include "almanac/report_fields.h"
 #include "report/phase_picture.h"
 #include "report/value_formatting.h"
 #include "resources/string_table.h"
@@ -45,16 +44,6 @@ constexpr CaptionText kCaptions[] = {
 constexpr CaptionText kButtonCaptions[] = {
     {kTodayButton, resources::kTextToday}, {kAboutButton, resources::kTextAboutButton}, {kUpdateButton, resources::kTextCheckForUpdate}};
 
-// The value controls, whose texts each refresh sets.
-constexpr int kValueControls[] = {
-    kSunriseValue, kSunsetValue, kMoonriseValue, kMoonsetValue, kSunCulminationValue,
-    kDayLengthValue, kAstronomicalEndValue, kNauticalEndValue, kCivilEndValue,
-    kAstronomicalBeginValue, kNauticalBeginValue, kCivilBeginValue, kMoonCulminationValue,
-    kPhaseValue, kVisibilityValue, kNextNewMoonValue, kNextFullMoonValue, kSunDeclinationValue,
-    kMoonDeclinationValue, kEquationOfTimeValue, kSunriseAzimuthValue, kSunsetAzimuthValue,
-    kMoonriseAzimuthValue, kMoonsetAzimuthValue,
-};
-
 // Captions and times in the bold font.
 constexpr int kBoldControls[] = {kSunriseCaption, kSunsetCaption, kMoonriseCaption, kMoonsetCaption,
                                  kSunriseValue,   kSunsetValue,   kMoonriseValue,   kMoonsetValue};
@@ -67,24 +56,15 @@ constexpr int kMoonsetRow[] = {kMoonsetCaption, kMoonsetValue, kMoonsetAzimuthCa
 constexpr int kNewMoonRow[] = {kNextNewMoonCaption, kNextNewMoonValue};
 constexpr int kFullMoonRow[] = {kNextFullMoonCaption, kNextFullMoonValue};
 
-// The years the engine computes, and so the years the date picker offers.
-constexpr int kFirstYear = 1901;
-constexpr int kLastYear = 2099;
-
-std::tm LocalCalendar(std::int64_t seconds) {
-    const std::time_t when = static_cast<std::time_t>(seconds);
-    std::tm calendar{};
-    localtime_r(&when, &calendar);
-    return calendar;
-}
-
 }  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
     : CLocalizableDialog(resources::kMainWindowDialog), m_givenProgramFolder(std::move(programFolder)) {
     m_icons = framework::LoadProgramIcons();
     for (const CaptionText& caption : kCaptions) BindText(caption.controlId, &Text(caption.controlId));
-    for (const int value : kValueControls) BindText(value, &Text(value));
+    for (const almanac::ReportField& field : almanac::ReportFields()) {
+        if (field.valueControl != 0) BindText(field.valueControl, &Text(field.valueControl));
+    }
     BindText(kStateCaption, &m_stateCaption);
     BindText(kZoneCaption, &m_zoneCaptionText);
     BindText(kLatitudeField, &m_latitudeText);
@@ -180,10 +160,9 @@ bool CAlmanaxDlg::OnInitDialog() {
     });
 
     if (auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker)) {
-        picker->SetRange(wxDateTime(1, wxDateTime::Jan, kFirstYear),
-                         wxDateTime(31, wxDateTime::Dec, kLastYear));
+        picker->SetRange(PickerValue(almanac::kFirstDate), PickerValue(almanac::kLastDate));
     }
-    m_selectedDate = static_cast<std::int64_t>(std::time(nullptr));
+    m_selectedDate = almanac::Today();
     FillTimeZoneList(settings::ReadSettingDword(settings::kSettingTimeZone));
     InitPlaceSelection();
     return true;
@@ -283,64 +262,45 @@ void CAlmanaxDlg::ShowPhasePicture(int pictureId) {
 
 void CAlmanaxDlg::RefreshReport() {
     SetPickerDate(m_selectedDate);
-    report::DayReport dayReport = m_report;
-    const bool computed = report::ComputeDayReport(m_selectedDate, m_latitude, m_longitude,
-                                                   GetSelectedTimeZone(), m_ephemeris, dayReport);
-    if (computed) {
-        m_report = dayReport;
-        const report::DayReportTexts t = report::FormatDayReport(dayReport, report::UserUses12HourClock());
-        if (dayReport.ephemerisValid) {
-            Text(kSunriseValue) = t.sunrise;
-            Text(kSunriseAzimuthValue) = t.sunriseAzimuth;
-            Text(kSunsetValue) = t.sunset;
-            Text(kSunsetAzimuthValue) = t.sunsetAzimuth;
-            Text(kSunCulminationValue) = t.sunCulmination;
-            Text(kSunDeclinationValue) = t.sunDeclination;
-            Text(kEquationOfTimeValue) = t.equationOfTime;
-            Text(kMoonriseValue) = t.moonrise;
-            Text(kMoonriseAzimuthValue) = t.moonriseAzimuth;
-            Text(kMoonsetValue) = t.moonset;
-            Text(kMoonsetAzimuthValue) = t.moonsetAzimuth;
-            Text(kMoonCulminationValue) = t.moonCulmination;
-            Text(kMoonDeclinationValue) = t.moonDeclination;
-            ShowMoonRows(dayReport.moonRiseRowFirst);
-
-            Text(kVisibilityValue) = t.visibility;
-            ShowPhasePicture(report::PhasePictureId(dayReport.phaseIndex, dayReport.southernHemisphere));
-            Text(kPhaseValue) = t.phase;
-            Text(kDayLengthValue) = t.dayLength;
-            Text(kAstronomicalBeginValue) = t.astronomicalTwilightBegin;
-            Text(kAstronomicalEndValue) = t.astronomicalTwilightEnd;
-            Text(kNauticalBeginValue) = t.nauticalTwilightBegin;
-            Text(kNauticalEndValue) = t.nauticalTwilightEnd;
-            Text(kCivilBeginValue) = t.civilTwilightBegin;
-            Text(kCivilEndValue) = t.civilTwilightEnd;
+    almanac::DayZone zone;
+    zone.rule = GetSelectedTimeZone();
+    if (almanac::ComputeAlmanacDay(m_selectedDate, m_latitude, m_longitude, zone,
+                                   report::UserUses12HourClock(), m_day)) {
+        const report::DayReport& r = m_day.report;
+        for (const almanac::ReportField& field : almanac::ReportFields()) {
+            if (field.valueControl != 0) Text(field.valueControl) = m_day.texts.*field.text;
         }
-        Text(kNextNewMoonValue) = t.nextNewMoon;
-        Text(kNextFullMoonValue) = t.nextFullMoon;
-        ShowPhaseDateRows(dayReport.fullMoonFirst);
+        if (r.ephemerisValid) {
+            ShowMoonRows(r.moonRiseRowFirst);
+            ShowPhasePicture(report::PhasePictureId(r.phaseIndex, r.southernHemisphere));
+        }
+        ShowPhaseDateRows(r.fullMoonFirst);
     }
     ShowTimeZoneName();
     WriteBoundTexts();
     ++m_refreshCount;
 }
 
-void CAlmanaxDlg::SetPickerDate(std::int64_t selectedDate) {
-    auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
-    if (picker == nullptr) return;
-    const std::tm calendar = LocalCalendar(selectedDate);
-    const wxDateTime date(static_cast<wxDateTime::wxDateTime_t>(calendar.tm_mday),
-                          static_cast<wxDateTime::Month>(calendar.tm_mon), calendar.tm_year + 1900);
-    if (date.IsValid() && picker->GetValue() != date) picker->SetValue(date);
+wxDateTime CAlmanaxDlg::PickerValue(const astro::CalendarDate& date) {
+    return wxDateTime(static_cast<wxDateTime::wxDateTime_t>(date.day),
+                      static_cast<wxDateTime::Month>(date.month - 1), static_cast<int>(date.year));
 }
 
-// The picker's date as a selected date (12:00 of that day), or the selected date when the picker
-// holds none.
-std::int64_t CAlmanaxDlg::PickerDate() const {
+void CAlmanaxDlg::SetPickerDate(const astro::CalendarDate& date) {
+    auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
+    if (picker == nullptr) return;
+    const wxDateTime value = PickerValue(date);
+    if (value.IsValid() && picker->GetValue() != value) picker->SetValue(value);
+}
+
+// The picker's date, or the selected date when the picker holds none.
+astro::CalendarDate CAlmanaxDlg::PickerDate() const {
     const auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
-    const wxDateTime date = picker != nullptr ? picker->GetValue() : wxDateTime();
-    if (!date.IsValid()) return m_selectedDate;
-    return report::SelectedDateOf(date.GetYear(), date.GetMonth() + 1, date.GetDay());
+    const wxDateTime value = picker != nullptr ? picker->GetValue() : wxDateTime();
+    if (!value.IsValid()) return m_selectedDate;
+    return astro::CalendarDate{static_cast<std::uint16_t>(value.GetYear()),
+                               static_cast<std::uint16_t>(value.GetMonth() + 1),
+                               static_cast<std::uint16_t>(value.GetDay())};
 }
 
 void CAlmanaxDlg::OnDateChanged() {
@@ -350,26 +310,13 @@ void CAlmanaxDlg::OnDateChanged() {
 
 // The day buttons move by calendar days and stop at the ends of the years the engine computes, so a
 // date is never shown beside the values of another.
-void CAlmanaxDlg::OnPreviousDay() {
-    const std::tm calendar = LocalCalendar(PickerDate());
-    if (calendar.tm_year + 1900 <= kFirstYear && calendar.tm_mon == 0 && calendar.tm_mday == 1) return;
-    m_selectedDate =
-        report::SelectedDateOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday - 1);
-    SetPickerDate(m_selectedDate);
-    RefreshReport();
-}
+void CAlmanaxDlg::OnPreviousDay() { ShowDay(almanac::PreviousDay(PickerDate())); }
+void CAlmanaxDlg::OnNextDay() { ShowDay(almanac::NextDay(PickerDate())); }
+void CAlmanaxDlg::OnToday() { ShowDay(almanac::Today(), true); }
 
-void CAlmanaxDlg::OnNextDay() {
-    const std::tm calendar = LocalCalendar(PickerDate());
-    if (calendar.tm_year + 1900 >= kLastYear && calendar.tm_mon == 11 && calendar.tm_mday == 31) return;
-    m_selectedDate =
-        report::SelectedDateOf(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday + 1);
-    SetPickerDate(m_selectedDate);
-    RefreshReport();
-}
-
-void CAlmanaxDlg::OnToday() {
-    m_selectedDate = static_cast<std::int64_t>(std::time(nullptr));
+void CAlmanaxDlg::ShowDay(const astro::CalendarDate& date, bool evenIfShown) {
+    if (date == PickerDate() && !evenIfShown) return;
+    m_selectedDate = date;
     SetPickerDate(m_selectedDate);
     RefreshReport();
 }

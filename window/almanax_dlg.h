@@ -11,100 +11,23 @@
 #include <vector>
 
 #include <wx/bitmap.h>
+#include <wx/datetime.h>
 #include <wx/font.h>
 #include <wx/gdicmn.h>
 #include <wx/iconbndl.h>
 
 #include "framework/sorted_drop_down_list.h"
-#include "astro/astronomy.h"
+#include "almanac/almanac_day.h"
 #include "places/place_files.h"
 #include "zones/time_zone_catalogue.h"
-#include "report/day_report.h"
 #include "update/update_checker.h"
 #include "localizable_dialog.h"
+#include "resources/main_window_controls.h"
 
 class UpdateDownloadProgress;
 class wxDatePickerCtrl;
 class wxStaticBitmap;
 class wxStaticText;
-
-// Control ids of the main window's template.
-enum MainWindowControl : int {
-    kCityList = 1000,
-    kCountryList = 1003,
-    kStateList = 1004,
-    kContinentList = 1007,
-    kLatitudeField = 1011,
-    kLongitudeField = 1012,
-    kAboutButton = 1015,
-    kPhasePicture = 1018,
-    kSunPicture = 1019,
-    kUpdateButton = 1022,
-    kTimeZoneList = 1023,
-    kStateCaption = 1024,
-    kZoneCaption = 1025,
-    kPreviousDayButton = 1028,
-    kDatePicker = 1035,
-    kSunriseValue = 1037,
-    kSunsetValue = 1038,
-    kMoonriseValue = 1039,
-    kMoonsetValue = 1040,
-    kSunCulminationValue = 1041,
-    kDayLengthValue = 1042,
-    kAstronomicalEndValue = 1043,
-    kNauticalEndValue = 1044,
-    kCivilEndValue = 1045,
-    kAstronomicalBeginValue = 1046,
-    kNauticalBeginValue = 1047,
-    kCivilBeginValue = 1048,
-    kMoonCulminationValue = 1049,
-    kPhaseValue = 1050,
-    kVisibilityValue = 1051,
-    kSunriseCaption = 1052,
-    kNextNewMoonValue = 1053,
-    kNextFullMoonValue = 1054,
-    kSunsetCaption = 1055,
-    kMoonriseCaption = 1056,
-    kMoonsetCaption = 1057,
-    kNextDayButton = 1058,
-    kTodayButton = 1059,
-    kSunDeclinationValue = 1060,
-    kMoonDeclinationValue = 1061,
-    kEquationOfTimeValue = 1062,
-    kMoonCulminationCaption = 1069,
-    kPhaseCaption = 1070,
-    kVisibilityCaption = 1071,
-    kSunCulminationCaption = 1072,
-    kSunDeclinationCaption = 1073,
-    kDayLengthCaption = 1074,
-    kStoreCaption = 1075,
-    kNauticalCaption = 1076,
-    kCivilCaption = 1077,
-    kNextNewMoonCaption = 1078,
-    kNextFullMoonCaption = 1079,
-    kTwilightCaption = 1080,
-    kCountryCaption = 1081,
-    kCityCaption = 1082,
-    kContinentCaption = 1083,
-    kDateCaption = 1084,
-    kTimeZoneCaption = 1085,
-    kLatitudeCaption = 1086,
-    kLongitudeCaption = 1087,
-    kMoonDeclinationCaption = 1088,
-    kEquationOfTimeCaption = 1089,
-    kSunriseAzimuthCaption = 1090,
-    kSunriseAzimuthValue = 1091,
-    kSunsetAzimuthCaption = 1092,
-    kSunsetAzimuthValue = 1093,
-    kMoonriseAzimuthCaption = 1094,
-    kMoonriseAzimuthValue = 1095,
-    kMoonsetAzimuthCaption = 1096,
-    kMoonsetAzimuthValue = 1097,
-    kAppleStoreButton = 1099,
-    kAndroidStoreButton = 1100,
-    kWindowsStoreButton = 1101,
-    kAstronomicalCaption = 1103,
-};
 
 class CAlmanaxDlg : public CLocalizableDialog {
 public:
@@ -117,10 +40,10 @@ public:
     static constexpr double kDefaultLongitude = 13.3775096;
 
     // What the window holds, for its tests and benchmarks.
-    std::int64_t SelectedDate() const { return m_selectedDate; }
+    const astro::CalendarDate& SelectedDate() const { return m_selectedDate; }
     double Latitude() const { return m_latitude; }
     double Longitude() const { return m_longitude; }
-    const report::DayReport& Report() const { return m_report; }
+    const report::DayReport& Report() const { return m_day.report; }
     bool MoonRowsSwapped() const { return m_moonRowsSwapped; }
     bool PhaseRowsSwapped() const { return m_phaseRowsSwapped; }
     const std::vector<zones::TimeZoneEntry>& TimeZones() const { return m_timeZones; }
@@ -156,8 +79,10 @@ private:
     void ShowPhaseDateRows(bool fullMoonFirst);
     void ShowPhasePicture(int pictureId);
     void MoveToSlot(int controlId, const wxRect& slot, bool takeSlotSize = false);
-    void SetPickerDate(std::int64_t selectedDate);
-    std::int64_t PickerDate() const;
+    static wxDateTime PickerValue(const astro::CalendarDate& date);
+    void SetPickerDate(const astro::CalendarDate& date);
+    astro::CalendarDate PickerDate() const;
+    void ShowDay(const astro::CalendarDate& date, bool evenIfShown = false);
 
     // The time zones.
     void FillTimeZoneList(int storedPosition);
@@ -209,11 +134,10 @@ private:
     std::wstring m_latitudeText;
     std::wstring m_longitudeText;
     std::wstring m_zoneCaptionText;
-    astro::DayEphemeris m_ephemeris;
-    report::DayReport m_report;
+    almanac::AlmanacDay m_day;
     double m_latitude = kDefaultLatitude;
     double m_longitude = kDefaultLongitude;
-    std::int64_t m_selectedDate = 0;
+    astro::CalendarDate m_selectedDate;
 
     // Row slots: the rectangles (screen coordinates) of rows whose controls move.
     enum Slot {

@@ -26,12 +26,7 @@ zones::TimeZoneInformation CAlmanaxDlg::GetSelectedTimeZone() const {
 void CAlmanaxDlg::ShowTimeZoneName() {
     const std::size_t* entry = m_timeZoneList.ItemRecord(m_timeZoneList.GetSelection());
     if (entry == nullptr) return;
-    zones::SystemTime date;
-    date.wYear = m_report.year;
-    date.wMonth = m_report.month;
-    date.wDay = m_report.day;
-    date.wDayOfWeek = m_report.weekday;
-    m_zoneCaptionText = zones::TimeZoneLabel(m_timeZones[*entry], date);
+    m_zoneCaptionText = zones::TimeZoneLabel(m_timeZones[*entry], m_day.report.date);
     WriteBoundTexts();
 }
 

@@ -144,7 +144,7 @@ int InitialTimeZonePosition(const std::vector<TimeZoneEntry>& catalogue,
     return match >= 0 ? match : 0;
 }
 
-std::wstring TimeZoneLabel(const TimeZoneEntry& entry, const SystemTime& date) {
+std::wstring TimeZoneLabel(const TimeZoneEntry& entry, const astro::CalendarDate& date) {
     return IsDaylightTime(entry.rule, date) ? entry.daylightName : entry.standardName;
 }
 

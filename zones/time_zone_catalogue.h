@@ -57,6 +57,6 @@ int InitialTimeZonePosition(const std::vector<TimeZoneEntry>& catalogue,
 
 // The text of the label under the list: the daylight name when daylight time is in force at
 // 12:00 UT of the date, else the standard name.
-std::wstring TimeZoneLabel(const TimeZoneEntry& entry, const SystemTime& date);
+std::wstring TimeZoneLabel(const TimeZoneEntry& entry, const astro::CalendarDate& date);
 
 }  // namespace zones

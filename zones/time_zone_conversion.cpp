@@ -12,12 +12,7 @@ constexpr std::int64_t kTicksPerSecond = 1000 * kTicksPerMillisecond;
 constexpr std::int64_t kTicksPerMinute = 60 * kTicksPerSecond;
 constexpr std::int64_t kTicksPerDay = 1440 * kTicksPerMinute;
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
+using astro::DaysInMonth;
 
 // Days from 1601-01-01 to the date, proleptic Gregorian (H. Hinnant's days_from_civil).
 std::int64_t DaysSince1601(int year, int month, int day) {
@@ -30,10 +25,9 @@ std::int64_t DaysSince1601(int year, int month, int day) {
     return daysSince1970 + 134774;  // 1601-01-01 is 134774 days before 1970-01-01
 }
 
-// 0 = Sunday.
 int Weekday(int year, int month, int day) {
-    // 1601-01-01 was a Monday.
-    return static_cast<int>((DaysSince1601(year, month, day) + 1) % 7);
+    return astro::Weekday({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+                           static_cast<std::uint16_t>(day)});
 }
 
 SystemTime FromTicks(std::int64_t ticks) {
@@ -171,19 +165,18 @@ bool SystemTimeToFileTime(const SystemTime& moment, std::uint64_t& fileTime) {
 
 namespace {
 
-SystemTime NoonUniversal(const SystemTime& date) {
+SystemTime NoonUniversal(const astro::CalendarDate& date) {
     SystemTime reference;
-    reference.wYear = date.wYear;
-    reference.wMonth = date.wMonth;
-    reference.wDayOfWeek = date.wDayOfWeek;
-    reference.wDay = date.wDay;
+    reference.wYear = date.year;
+    reference.wMonth = date.month;
+    reference.wDay = date.day;
     reference.wHour = 12;
     return reference;
 }
 
 }  // namespace
 
-double GetUtcOffset(const TimeZoneInformation& rule, const SystemTime& date) {
+double GetUtcOffset(const TimeZoneInformation& rule, const astro::CalendarDate& date) {
     const SystemTime reference = NoonUniversal(date);
     SystemTime local;
     std::uint64_t localCount = 0;
@@ -197,7 +190,7 @@ double GetUtcOffset(const TimeZoneInformation& rule, const SystemTime& date) {
            static_cast<double>(referenceCount) / 3600 / 1e7;
 }
 
-bool LocalToUniversal(const TimeZoneInformation& rule, const SystemTime& date, double hours,
+bool LocalToUniversal(const TimeZoneInformation& rule, const astro::CalendarDate& date, double hours,
                       astro::CivilDateTime& universal) {
     if (!(hours >= 0 && hours < 24)) return false;
     const auto hour = static_cast<std::uint16_t>(hours);
@@ -209,10 +202,9 @@ bool LocalToUniversal(const TimeZoneInformation& rule, const SystemTime& date, d
     if (second > 59) second = 59;
 
     SystemTime local;
-    local.wYear = date.wYear;
-    local.wMonth = date.wMonth;
-    local.wDayOfWeek = date.wDayOfWeek;
-    local.wDay = date.wDay;
+    local.wYear = date.year;
+    local.wMonth = date.month;
+    local.wDay = date.day;
     local.wHour = hour;
     local.wMinute = minute;
     local.wSecond = second;
@@ -222,7 +214,7 @@ bool LocalToUniversal(const TimeZoneInformation& rule, const SystemTime& date, d
     return true;
 }
 
-SystemTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilDateTime& universal) {
+LocalDateTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilDateTime& universal) {
     SystemTime ut;
     ut.wYear = universal.year;
     ut.wMonth = universal.month;
@@ -232,10 +224,10 @@ SystemTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilD
     ut.wSecond = universal.second;
     SystemTime local;
     SystemTimeToZoneLocalTime(rule, ut, local);
-    return local;
+    return LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
 }
 
-bool IsDaylightTime(const TimeZoneInformation& rule, const SystemTime& date) {
+bool IsDaylightTime(const TimeZoneInformation& rule, const astro::CalendarDate& date) {
     const SystemTime reference = NoonUniversal(date);
     return IsValidMoment(reference) && IsValidRule(rule) && IsDaylightAtUniversal(rule, reference);
 }

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "astro/astronomy.h"
+#include "astro/dates.h"
 
 namespace zones {
 
@@ -53,19 +53,33 @@ bool ZoneLocalTimeToSystemTime(const TimeZoneInformation& rule, const SystemTime
 // 100-nanosecond intervals since 1601-01-01 00:00.
 bool SystemTimeToFileTime(const SystemTime& moment, std::uint64_t& fileTime);
 
+// A wall-clock moment of a zone. All fields zero: no moment could be computed.
+struct LocalDateTime {
+    std::uint16_t year = 0;
+    std::uint16_t month = 0;
+    std::uint16_t day = 0;
+    std::uint16_t hour = 0;
+    std::uint16_t minute = 0;
+    std::uint16_t second = 0;
+
+    bool IsZero() const { return year == 0 && month == 0 && day == 0; }
+};
+
+// The day report's conversions, over calendar dates and instants; SystemTime stays inside them.
+
 // Hours by which the zone's clock is ahead of UT at 12:00 UT of the date (negative west of
-// Greenwich); 0 when the date is not a valid one. Only wYear, wMonth and wDay of date are read.
-double GetUtcOffset(const TimeZoneInformation& rule, const SystemTime& date);
+// Greenwich); 0 when the date is not a valid one.
+double GetUtcOffset(const TimeZoneInformation& rule, const astro::CalendarDate& date);
 
 // A clock time of the date, in decimal hours from 0 up to 24, to UT. Hours, minutes and seconds are
 // each truncated. Returns false when the date or the time is out of range.
-bool LocalToUniversal(const TimeZoneInformation& rule, const SystemTime& date, double hours,
+bool LocalToUniversal(const TimeZoneInformation& rule, const astro::CalendarDate& date, double hours,
                       astro::CivilDateTime& universal);
 
 // A UT moment to the zone's clock; all fields zero when the conversion fails.
-SystemTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilDateTime& universal);
+LocalDateTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilDateTime& universal);
 
 // True when the zone's clocks are on daylight time at 12:00 UT of the date.
-bool IsDaylightTime(const TimeZoneInformation& rule, const SystemTime& date);
+bool IsDaylightTime(const TimeZoneInformation& rule, const astro::CalendarDate& date);
 
 }  // namespace zones

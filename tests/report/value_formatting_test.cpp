@@ -63,9 +63,7 @@ TEST(FormatDayLength, RoundsToTheSecond) {
 
 report::DayReport SampleReport() {
     report::DayReport r;
-    r.year = 2018;
-    r.month = 6;
-    r.day = 21;
+    r.date = {2018, 6, 21};
     r.ephemerisValid = true;
     r.sunrise = {4.7195, true};
     r.sunset = {21.5535, true};

@@ -28,12 +28,9 @@ const TimeZoneEntry* Find(const std::vector<TimeZoneEntry>& catalogue, const std
     return nullptr;
 }
 
-zones::SystemTime Date(int year, int month, int day) {
-    zones::SystemTime t;
-    t.wYear = static_cast<std::uint16_t>(year);
-    t.wMonth = static_cast<std::uint16_t>(month);
-    t.wDay = static_cast<std::uint16_t>(day);
-    return t;
+astro::CalendarDate Date(int year, int month, int day) {
+    return {static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+            static_cast<std::uint16_t>(day)};
 }
 
 TEST(LoadTimeZones, EveryCountryZoneOfTheSystemDatabasePlusUtc) {

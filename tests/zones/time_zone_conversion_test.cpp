@@ -130,6 +130,11 @@ INSTANTIATE_TEST_SUITE_P(Zones, AgainstTheCLibrary,
                              return name;
                          });
 
+astro::CalendarDate Day(int year, int month, int day) {
+    return {static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
+            static_cast<std::uint16_t>(day)};
+}
+
 SystemTime Date(int year, int month, int day, int hour = 0, int minute = 0) {
     SystemTime t;
     t.wYear = static_cast<std::uint16_t>(year);
@@ -166,8 +171,8 @@ TEST(ZoneLocalTimeToSystemTime, SkippedAndRepeatedHoursCountAsDaylightTime) {
 }
 
 TEST(GetUtcOffset, ExactHoursAtNoonUtOfTheDate) {
-    const SystemTime winter = Date(2024, 1, 15);
-    const SystemTime summer = Date(2024, 7, 15);
+    const astro::CalendarDate winter = Day(2024, 1, 15);
+    const astro::CalendarDate summer = Day(2024, 7, 15);
     EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), winter), 1.0);
     EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), summer), 2.0);
     EXPECT_EQ(zones::GetUtcOffset(RuleOf("Australia/Sydney"), winter), 11.0);
@@ -178,60 +183,66 @@ TEST(GetUtcOffset, ExactHoursAtNoonUtOfTheDate) {
     EXPECT_EQ(zones::GetUtcOffset(RuleOf("Asia/Kathmandu"), summer), 5.75);
     EXPECT_EQ(zones::GetUtcOffset(RuleOf("Pacific/Kiritimati"), summer), 14.0);
     // On the day of a change the offset in force at 12:00 UT holds for the whole day.
-    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Date(2024, 3, 31)), 2.0);
-    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Date(2024, 10, 27)), 1.0);
-    EXPECT_EQ(zones::GetUtcOffset(RuleOf("America/New_York"), Date(2024, 3, 10)), -4.0);
+    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Day(2024, 3, 31)), 2.0);
+    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Day(2024, 10, 27)), 1.0);
+    EXPECT_EQ(zones::GetUtcOffset(RuleOf("America/New_York"), Day(2024, 3, 10)), -4.0);
     // An impossible date gives 0.
-    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Date(2024, 2, 30)), 0.0);
+    EXPECT_EQ(zones::GetUtcOffset(RuleOf("Europe/Berlin"), Day(2024, 2, 30)), 0.0);
 }
 
 TEST(LocalToUniversal, TruncatesAndResolvesEachTimeOfTheDayByTheRule) {
     const TimeZoneInformation berlin = RuleOf("Europe/Berlin");
     astro::CivilDateTime ut;
     // 4.7195 h is 4:43:10.2: each unit truncated, seconds included.
-    ASSERT_TRUE(zones::LocalToUniversal(berlin, Date(2018, 6, 21), 4.7195, ut));
+    ASSERT_TRUE(zones::LocalToUniversal(berlin, Day(2018, 6, 21), 4.7195, ut));
     EXPECT_EQ(ut.hour, 2);
     EXPECT_EQ(ut.minute, 43);
     EXPECT_EQ(ut.second, 10);
     // Before and after the change of 2024-03-31 the same day converts with two offsets.
-    ASSERT_TRUE(zones::LocalToUniversal(berlin, Date(2024, 3, 31), 1.5, ut));
+    ASSERT_TRUE(zones::LocalToUniversal(berlin, Day(2024, 3, 31), 1.5, ut));
     EXPECT_EQ(ut.hour, 0);
     EXPECT_EQ(ut.minute, 30);
-    ASSERT_TRUE(zones::LocalToUniversal(berlin, Date(2024, 3, 31), 12.0, ut));
+    ASSERT_TRUE(zones::LocalToUniversal(berlin, Day(2024, 3, 31), 12.0, ut));
     EXPECT_EQ(ut.hour, 10);
     // An early clock time east of Greenwich lies on the previous UT day.
-    ASSERT_TRUE(zones::LocalToUniversal(RuleOf("Asia/Tokyo"), Date(2024, 1, 1), 3.25, ut));
+    ASSERT_TRUE(zones::LocalToUniversal(RuleOf("Asia/Tokyo"), Day(2024, 1, 1), 3.25, ut));
     EXPECT_EQ(ut.year, 2023);
     EXPECT_EQ(ut.month, 12);
     EXPECT_EQ(ut.day, 31);
     EXPECT_EQ(ut.hour, 18);
     EXPECT_EQ(ut.minute, 15);
     // Times outside the day are refused rather than wrapped.
-    EXPECT_FALSE(zones::LocalToUniversal(berlin, Date(2024, 1, 1), 24.0, ut));
-    EXPECT_FALSE(zones::LocalToUniversal(berlin, Date(2024, 1, 1), -0.5, ut));
+    EXPECT_FALSE(zones::LocalToUniversal(berlin, Day(2024, 1, 1), 24.0, ut));
+    EXPECT_FALSE(zones::LocalToUniversal(berlin, Day(2024, 1, 1), -0.5, ut));
     // The last representable fraction below a whole hour stays inside the hour.
-    ASSERT_TRUE(zones::LocalToUniversal(RuleOf("Asia/Tokyo"), Date(2024, 1, 1), 0.9999999999999999, ut));
+    ASSERT_TRUE(zones::LocalToUniversal(RuleOf("Asia/Tokyo"), Day(2024, 1, 1), 0.9999999999999999, ut));
     EXPECT_EQ(ut.minute, 59);
 }
 
 TEST(UniversalToLocal, ConvertsAndGivesZerosOnFailure) {
-    const SystemTime local = zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 6, 28, 4, 54, 35});
-    EXPECT_EQ(Text(local), "2018-06-28 06:54:35");
-    EXPECT_EQ(local.wDayOfWeek, 4);  // a Thursday
-    EXPECT_EQ(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 13, 1, 0, 0, 0}), SystemTime{});
-    EXPECT_EQ(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 2, 29, 0, 0, 0}), SystemTime{});
+    const zones::LocalDateTime local = zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 6, 28, 4, 54, 35});
+    SystemTime asSystemTime;
+    asSystemTime.wYear = local.year;
+    asSystemTime.wMonth = local.month;
+    asSystemTime.wDay = local.day;
+    asSystemTime.wHour = local.hour;
+    asSystemTime.wMinute = local.minute;
+    asSystemTime.wSecond = local.second;
+    EXPECT_EQ(Text(asSystemTime), "2018-06-28 06:54:35");
+    EXPECT_TRUE(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 13, 1, 0, 0, 0}).IsZero());
+    EXPECT_TRUE(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 2, 29, 0, 0, 0}).IsZero());
 }
 
 TEST(IsDaylightTime, AtNoonUtOfTheDate) {
-    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Date(2024, 1, 15)));
-    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Date(2024, 7, 15)));
-    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Date(2024, 3, 31)));
-    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Date(2024, 10, 27)));
-    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Australia/Sydney"), Date(2024, 1, 15)));
-    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Asia/Kolkata"), Date(2024, 7, 15)));
+    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Day(2024, 1, 15)));
+    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Day(2024, 7, 15)));
+    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Day(2024, 3, 31)));
+    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Berlin"), Day(2024, 10, 27)));
+    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Australia/Sydney"), Day(2024, 1, 15)));
+    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Asia/Kolkata"), Day(2024, 7, 15)));
     // Ireland keeps its winter offset as standard time after the rule is turned around.
-    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Dublin"), Date(2024, 1, 15)));
-    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Dublin"), Date(2024, 7, 15)));
+    EXPECT_FALSE(zones::IsDaylightTime(RuleOf("Europe/Dublin"), Day(2024, 1, 15)));
+    EXPECT_TRUE(zones::IsDaylightTime(RuleOf("Europe/Dublin"), Day(2024, 7, 15)));
 }
 
 TEST(SystemTimeToFileTime, CountsFrom1601AndRefusesBadFields) {

@@ -1,0 +1,69 @@
+// The almanac core: day steps at the ends of the engine's years, zones of fixed offset and of the
+// catalogue, and the field table against the main window's template.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "almanac/almanac_day.h"
+#include "almanac/report_fields.h"
+#include "resources/dialog_template.h"
+
+namespace {
+
+using astro::CalendarDate;
+
+TEST(DaySteps, MoveByCalendarDaysAndStopAtTheEnginesYears) {
+    struct Case {
+        CalendarDate date, previous, next;
+        int weekday;
+    };
+    const Case cases[] = {
+        {{2024, 1, 1}, {2023, 12, 31}, {2024, 1, 2}, 1},
+        {{2024, 3, 1}, {2024, 2, 29}, {2024, 3, 2}, 5},
+        {{2023, 3, 1}, {2023, 2, 28}, {2023, 3, 2}, 3},
+        {{2000, 2, 29}, {2000, 2, 28}, {2000, 3, 1}, 2},
+        {{2024, 3, 31}, {2024, 3, 30}, {2024, 4, 1}, 0},   // a clock change in Europe
+        {{1901, 1, 1}, {1901, 1, 1}, {1901, 1, 2}, 2},     // the first day the engine computes
+        {{2099, 12, 31}, {2099, 12, 30}, {2099, 12, 31}, 4},  // and its last
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(almanac::PreviousDay(c.date), c.previous) << c.date.year << "-" << c.date.month;
+        EXPECT_EQ(almanac::NextDay(c.date), c.next) << c.date.year << "-" << c.date.month;
+        EXPECT_EQ(astro::Weekday(c.date), c.weekday) << c.date.year << "-" << c.date.month;
+    }
+}
+
+TEST(DayZones, FixedOffsetsRoundToTheMinuteAndCatalogueZonesByKey) {
+    const std::pair<double, const char*> offsets[] = {
+        {0, "UTC+00:00"}, {2, "UTC+02:00"}, {5.5, "UTC+05:30"}, {5.75, "UTC+05:45"},
+        {-3.5, "UTC-03:30"}, {-12, "UTC-12:00"}, {14, "UTC+14:00"}, {1.0 / 120, "UTC+00:01"},
+    };
+    for (const auto& [hours, name] : offsets) {
+        const almanac::DayZone zone = almanac::FixedOffsetZone(hours);
+        EXPECT_EQ(zone.id, name) << hours;
+        EXPECT_EQ(zone.LabelOn({2024, 7, 1}), zone.listText) << hours;
+    }
+    const auto catalogue = almanac::LoadZoneCatalogue("en");
+    const auto berlin = almanac::FindZone(catalogue, "Europe/Berlin");
+    ASSERT_TRUE(berlin.has_value());
+    EXPECT_EQ(berlin->rule.Bias, -60);
+    EXPECT_NE(berlin->LabelOn({2024, 1, 15}), berlin->LabelOn({2024, 7, 15}));
+    EXPECT_FALSE(almanac::FindZone(catalogue, "Europe/Atlantis").has_value());
+    EXPECT_FALSE(almanac::FindZone(catalogue, "").has_value());
+}
+
+TEST(ReportFields, EachValueControlOfTheMainWindowOnceAndEachLineColumnOnce) {
+    const resources::DialogTemplate& window = resources::LoadDialogTemplate(resources::kMainWindowDialog);
+    std::set<int> controls;
+    std::set<std::pair<int, bool>> places;
+    for (const almanac::ReportField& field : almanac::ReportFields()) {
+        if (field.valueControl != 0) {
+            EXPECT_NE(window.Find(field.valueControl), nullptr) << field.key;
+            EXPECT_TRUE(controls.insert(field.valueControl).second) << field.key;
+        }
+        EXPECT_TRUE(places.insert({field.line, field.secondColumn}).second) << field.key;
+        EXPECT_LT(field.line, almanac::kLineCount) << field.key;
+    }
+}
+
+}  // namespace
