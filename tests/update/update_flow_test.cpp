@@ -2,9 +2,10 @@
 // through a recording starter.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
-#include <chrono>
-#include <thread>
+#include <string>
+#include <vector>
 
 #include "common/utf8_text.h"
 #include "program/program_version.h"
