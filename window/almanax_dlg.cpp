@@ -123,16 +123,18 @@ bool CAlmanaxDlg::OnInitDialog() {
     m_stateList = decltype(m_stateList)(ControlAs<wxOwnerDrawnComboBox>(kStateList));
     m_timeZoneList = decltype(m_timeZoneList)(ControlAs<wxOwnerDrawnComboBox>(kTimeZoneList));
     CaptureSlots();
-    m_updateChecker.SetQueryBase(update::kUpdateQueryBase);
-    m_updateChecker.SetProductId(update::kProductId);
-    m_updateChecker.SetInstalledVersion(program::GetProgramVersion());
+    update::UpdateChecker& updateChecker = m_updateFlow.Checker();
+    updateChecker.SetQueryBase(update::kUpdateQueryBase);
+    updateChecker.SetProductId(update::kProductId);
+    updateChecker.SetInstalledVersion(program::GetProgramVersion());
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
         event.Skip();
         RecaptureSlots();
     });
 
-    zones::LoadTimeZones(m_timeZones, zones::kSystemZoneInfoFolder,
-                          zones::IcuZoneNames(m_languageCode));
+    std::vector<zones::TimeZoneEntry> timeZones;
+    zones::LoadTimeZones(timeZones, zones::kSystemZoneInfoFolder, zones::IcuZoneNames(m_languageCode));
+    m_zoneSelection = zones::ZoneSelection(std::move(timeZones));
 
     // White backgrounds behind every control, as the window's own.
     SetBackgroundColour(*wxWHITE);

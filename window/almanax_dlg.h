@@ -20,7 +20,10 @@
 #include "almanac/almanac_day.h"
 #include "places/place_files.h"
 #include "zones/time_zone_catalogue.h"
+#include "zones/zone_selection.h"
 #include "update/update_checker.h"
+#include "update/update_flow.h"
+#include "launcher_installer_starter.h"
 #include "localizable_dialog.h"
 #include "resources/main_window_controls.h"
 
@@ -46,11 +49,11 @@ public:
     const report::DayReport& Report() const { return m_day.report; }
     bool MoonRowsSwapped() const { return m_moonRowsSwapped; }
     bool PhaseRowsSwapped() const { return m_phaseRowsSwapped; }
-    const std::vector<zones::TimeZoneEntry>& TimeZones() const { return m_timeZones; }
+    const std::vector<zones::TimeZoneEntry>& TimeZones() const { return m_zoneSelection.Catalogue(); }
     const wxBitmap& PhaseBitmap() const { return m_phaseBitmap; }
     int RefreshCount() const { return m_refreshCount; }
 
-    update::UpdateChecker& UpdateService() { return m_updateChecker; }
+    update::UpdateChecker& UpdateService() { return m_updateFlow.Checker(); }
     UpdateDownloadProgress* ProgressWindow() const { return m_progressWindow; }
 
     // The date handlers, as the buttons and the picker call them.
@@ -150,7 +153,7 @@ private:
     std::array<wxRect, kSlotCount> m_slots;
     bool m_stateRowShown = false;
 
-    std::vector<zones::TimeZoneEntry> m_timeZones;
+    zones::ZoneSelection m_zoneSelection;
     wxFont m_boldFont;
     int m_continentIndex = -1;
     int m_countryIndex = -1;
@@ -164,7 +167,7 @@ private:
     wxBitmap m_phaseBitmap;
     std::wstring m_stateCaption;
     int m_refreshCount = 0;
-    update::UpdateChecker m_updateChecker;
+    LauncherInstallerStarter m_installerStarter;
+    update::UpdateFlow m_updateFlow{m_installerStarter};
     UpdateDownloadProgress* m_progressWindow = nullptr;  // a child window: freed with this one
-    bool m_installerStarted = false;
 };

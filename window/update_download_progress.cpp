@@ -11,6 +11,7 @@
 
 #include "resources/string_table.h"
 #include "resources/string_ids.h"
+#include "update/update_flow.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void UpdateDownloadProgress::PostFinished() {
 void UpdateDownloadProgress::OnDownloadProgress(int percent) {
     if (auto* bar = ControlAs<wxGauge>(kProgressBar)) bar->SetValue(percent);
     if (auto* text = ControlAs<wxStaticText>(kPercentageText)) {
-        text->SetLabel(wxString::Format("%d %%", percent));
+        text->SetLabel(wxString(update::PercentageText(percent)));
     }
 }
 

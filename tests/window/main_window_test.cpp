@@ -202,6 +202,7 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     ChooseBerlin();
     const std::wstring zone = L"(UTC-05:00) America/New_York";
     ASSERT_GE(SelectText(kTimeZoneList, zone), 0);
+    EXPECT_LE(Window().Report().utcOffsetHours, -4.0) << "the report is of the zone chosen";
     const int zonePosition = ListSelection(kTimeZoneList);
     const int country = ListSelection(kCountryList);
     const int city = ListSelection(kCityList);

@@ -1,0 +1,158 @@
+// The steps of the update button against a real HTTP server on 127.0.0.1; the installer is started
+// through a recording starter.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "common/utf8_text.h"
+#include "program/program_version.h"
+#include "support/local_http_server.h"
+#include "support/scoped_environment.h"
+#include "support/temp_folder.h"
+#include "update/update_flow.h"
+
+namespace {
+
+using test_support::HttpAnswer;
+using test_support::LocalHttpServer;
+
+constexpr const char* kServicePath = "/cur/versions/updatecheck.php";
+
+class RecordingStarter : public update::InstallerStarter {
+public:
+    bool StartInstaller(const std::wstring& path) override {
+        started.push_back(path);
+        if (failWith < 0) return true;
+        errno = failWith;
+        return false;
+    }
+    int failWith = -1;  // the errno of a failed start; -1: the start succeeds
+    std::vector<std::wstring> started;
+};
+
+class CancellableSink : public update::DownloadProgressSink {
+public:
+    bool WindowExists() const override { return true; }
+    bool Cancelled() const override { return cancelled.load(); }
+    void SendProgress(int) override {}
+    void PostProgress(int) override {}
+    void PostFinished() override {}
+    std::atomic<bool> cancelled{false};
+};
+
+class UpdateFlowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        environment_.Set("TMPDIR", temp_.Path().c_str());
+        flow_.Checker().SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+        flow_.Checker().SetInstalledVersion(program::GetProgramVersion());
+    }
+    void AnswerService(const std::string& body, int status = 200) {
+        HttpAnswer answer;
+        answer.body = body;
+        answer.status = status;
+        server_.Answer(kServicePath, answer);
+    }
+    // Checks against a service that offers an installer with this answer, and starts its download.
+    void StartDownloadOf(const HttpAnswer& installer) {
+        server_.Answer("/installer", installer);
+        AnswerService("<version>9.0</version><url>" + server_.Url("/installer") + "</url>");
+        ASSERT_TRUE(flow_.CheckForUpdate().offerUpdate);
+        ASSERT_TRUE(flow_.StartDownload(&sink_).started);
+    }
+
+    test_support::TempFolder temp_;
+    test_support::ScopedEnvironment environment_;
+    LocalHttpServer server_;
+    RecordingStarter starter_;
+    CancellableSink sink_;
+    update::UpdateFlow flow_{starter_};
+};
+
+TEST_F(UpdateFlowTest, TheCheckOffersANewerVersionOrSaysThereIsNone) {
+    const std::wstring none = L"There is no new version available.";
+    const struct {
+        const char* body;
+        int status;
+        bool offer;
+        std::wstring latest;
+    } cases[] = {
+        {"<version>2.6.0.1</version><url>http://x/i</url>", 200, true, L"2.6.0.1"},
+        {"<version>2.5.0.5012</version><url>http://x/i</url>", 200, false, L"2.5.0.5012"},
+        {"<version>2.4</version><url>http://x/i</url>", 200, false, L"2.4"},
+        {"<version>9.0</version>", 200, false, L"9.0"},
+        {"<html>Not Found</html>", 404, false, L""},
+    };
+    for (const auto& c : cases) {
+        AnswerService(c.body, c.status);
+        const update::CheckResult result = flow_.CheckForUpdate();
+        EXPECT_EQ(result.offerUpdate, c.offer) << c.body;
+        EXPECT_EQ(result.latestVersion, c.latest) << c.body;
+        EXPECT_EQ(result.installedVersion, c.offer ? L"2.5.0.5012" : L"") << c.body;
+        EXPECT_EQ(result.message, c.offer ? L"" : none) << c.body;
+    }
+}
+
+TEST(UpdateTexts, NumberAndPercentage) {
+    EXPECT_EQ(update::WithNumber(L"Update failed.\nError code: %1!d!", 110), L"Update failed.\nError code: 110");
+    EXPECT_EQ(update::WithNumber(L"%1!d! and %1!d!", -1), L"-1 and %1!d!");
+    EXPECT_EQ(update::WithNumber(L"no number", 5), L"no number");
+    EXPECT_EQ(update::PercentageText(0), L"0 %");
+    EXPECT_EQ(update::PercentageText(100), L"100 %");
+}
+
+TEST_F(UpdateFlowTest, ADownloadThatCannotStartGivesTheFailureWithTheLastError) {
+    HttpAnswer silent;
+    silent.neverAnswer = true;
+    ASSERT_NO_FATAL_FAILURE(StartDownloadOf(silent));
+    EXPECT_TRUE(flow_.DownloadRunning());
+    flow_.Checker().SetLastError(28);
+    CancellableSink second;
+    const update::DownloadStart start = flow_.StartDownload(&second);
+    EXPECT_FALSE(start.started);
+    EXPECT_EQ(start.message, L"Update failed.\nError code: 28");
+    int cancels = 0;
+    flow_.StopDownload([&] {
+        ++cancels;
+        sink_.cancelled = true;
+    });
+    EXPECT_EQ(cancels, 1);
+    EXPECT_FALSE(flow_.DownloadRunning());
+    flow_.StopDownload([&] { ++cancels; });
+    EXPECT_EQ(cancels, 1) << "nothing runs: nothing to cancel";
+}
+
+// The installer timer: the installer starts once, when saved; a failed start is the last error.
+TEST_F(UpdateFlowTest, TheTimerStartsTheSavedInstallerOnce) {
+    const struct {
+        int failWith;
+        std::int32_t lastError;
+    } cases[] = {{-1, 0}, {EACCES, EACCES}, {0, -1}};
+    for (const auto& c : cases) {
+        RecordingStarter starter;
+        starter.failWith = c.failWith;
+        update::UpdateFlow flow(starter);
+        flow.Checker().SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
+        flow.Checker().SetInstalledVersion(L"2.5.0.5012");
+        HttpAnswer installer;
+        installer.body = std::string(5000, 'I');
+        server_.Answer("/installer", installer);
+        AnswerService("<version>9.0</version><url>" + server_.Url("/installer") + "</url>");
+        EXPECT_FALSE(flow.OnTimer(update::UpdateFlow::kInstallerTimer)) << "nothing saved yet";
+        ASSERT_TRUE(flow.CheckForUpdate().offerUpdate);
+        ASSERT_TRUE(flow.StartDownload(&sink_).started);
+        flow.StopDownload([] {});  // awaits the end of the download
+        ASSERT_TRUE(flow.Checker().InstallerReady());
+        EXPECT_FALSE(flow.OnTimer(update::UpdateFlow::kInstallerTimer + 1)) << "another timer";
+        EXPECT_TRUE(starter.started.empty());
+        EXPECT_TRUE(flow.OnTimer(update::UpdateFlow::kInstallerTimer));
+        EXPECT_FALSE(flow.OnTimer(update::UpdateFlow::kInstallerTimer));
+        EXPECT_EQ(starter.started, std::vector<std::wstring>{flow.Checker().InstallerPath()});
+        EXPECT_EQ(flow.Checker().LastError(), c.lastError) << c.failWith;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+// The time-zone list of the main window apart from the window: its items in the order the sorted
+// list shows them, the zone to select when the window opens, the rule the report uses and the
+// label under the list. A position here is a position in that list, as the settings store it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "system_time_zone.h"
+#include "time_zone_catalogue.h"
+
+namespace zones {
+
+class ZoneSelection {
+public:
+    // Asked each time the system's zone is needed, so that a change of it is seen.
+    using SystemZoneSource = std::function<SystemTimeZone()>;
+
+    ZoneSelection() : ZoneSelection(std::vector<TimeZoneEntry>()) {}
+    explicit ZoneSelection(std::vector<TimeZoneEntry> catalogue,
+                           SystemZoneSource systemZone = CurrentSystemTimeZone,
+                           std::string zoneInfoFolder = kSystemZoneInfoFolder);
+
+    const std::vector<TimeZoneEntry>& Catalogue() const { return catalogue_; }
+
+    // The list's texts in list order, each with the catalogue position of its zone.
+    std::vector<std::pair<std::wstring, std::size_t>> ListItems() const;
+
+    // The position to select when the window opens, from the stored one (-1 on a first run).
+    int InitialPosition(int storedPosition) const;
+
+    // The rule of the zone at a position; the system zone's when no zone is there.
+    TimeZoneInformation RuleAt(int position) const;
+
+    // The label under the list for the zone at a position on a calendar date; none when no zone is
+    // there (the label then stays as it was).
+    std::optional<std::wstring> LabelAt(int position, const astro::CalendarDate& date) const;
+
+private:
+    const TimeZoneEntry* EntryAt(int position) const;
+
+    std::vector<TimeZoneEntry> catalogue_;
+    std::vector<std::size_t> order_;  // catalogue positions in list order
+    SystemZoneSource systemZone_;
+    std::string zoneInfoFolder_;
+};
+
+}  // namespace zones
