@@ -14,7 +14,7 @@
 #include "program/interface_language.h"
 #include "program/platform_paths.h"
 #include "program/program_version.h"
-#include "settings/app_settings.h"
+#include "settings/window_session.h"
 #include "zones/zone_names_icu.h"
 #include "report/clock_setting.h"
 #include "report/phase_picture.h"
@@ -81,14 +81,19 @@ std::tm LocalCalendar(std::int64_t seconds) {
 }  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
-    : CLocalizableDialog(resources::kMainWindowDialog), m_givenProgramFolder(std::move(programFolder)) {
+    : CLocalizableDialog(resources::kMainWindowDialog),
+      m_places([] {
+          settings::SavedCoordinates saved = settings::ReadSavedCoordinates();
+          return places::CoordinateTexts{std::move(saved.latitude), std::move(saved.longitude)};
+      }),
+      m_givenProgramFolder(std::move(programFolder)) {
     m_icons = framework::LoadProgramIcons();
     for (const CaptionText& caption : kCaptions) BindText(caption.controlId, &Text(caption.controlId));
     for (const int value : kValueControls) BindText(value, &Text(value));
     BindText(kStateCaption, &m_stateCaption);
     BindText(kZoneCaption, &m_zoneCaptionText);
-    BindText(kLatitudeField, &m_latitudeText);
-    BindText(kLongitudeField, &m_longitudeText);
+    BindText(kLatitudeField, &m_latitudeField);
+    BindText(kLongitudeField, &m_longitudeField);
 }
 
 CAlmanaxDlg::~CAlmanaxDlg() { StopDownload(); }
@@ -125,7 +130,8 @@ bool CAlmanaxDlg::OnInitDialog() {
     m_programFolder = m_givenProgramFolder.empty() ? program::ProgramFolder() : m_givenProgramFolder;
     SetTitle(wxString(L"Almanaxium - " + resources::LoadPlainString(resources::kTextVersion) + L" " +
                       program::GetProgramVersion() + L" "));
-    RestoreWindowPosition();
+    const settings::WindowSession session = settings::ReadWindowSession();
+    RestoreWindowPosition(session);
     FillCaptions();
 
     // The bold font of the sunrise, sunset, moonrise and moonset rows: 20 pixels high.
@@ -184,8 +190,8 @@ bool CAlmanaxDlg::OnInitDialog() {
                          wxDateTime(31, wxDateTime::Dec, kLastYear));
     }
     m_selectedDate = static_cast<std::int64_t>(std::time(nullptr));
-    FillTimeZoneList(settings::ReadSettingDword(settings::kSettingTimeZone));
-    InitPlaceSelection();
+    FillTimeZoneList(session.timeZone);
+    InitPlaceSelection(session);
     return true;
 }
 
@@ -230,10 +236,10 @@ void CAlmanaxDlg::RecaptureSlots() {
         const wxWindow* control = Control(id);
         return control != nullptr ? control->GetScreenRect() : wxRect();
     };
-    m_slots[kThirdRowCaption] = rectOf(m_stateRowShown ? kStateCaption : kCityCaption);
-    m_slots[kThirdRowList] = rectOf(m_stateRowShown ? kStateList : kCityList);
-    m_slots[kFourthRowCaption] = rectOf(m_stateRowShown ? kCityCaption : kStateCaption);
-    m_slots[kFourthRowList] = rectOf(m_stateRowShown ? kCityList : kStateList);
+    m_slots[kThirdRowCaption] = rectOf(m_places.StateRowShown() ? kStateCaption : kCityCaption);
+    m_slots[kThirdRowList] = rectOf(m_places.StateRowShown() ? kStateList : kCityList);
+    m_slots[kFourthRowCaption] = rectOf(m_places.StateRowShown() ? kCityCaption : kStateCaption);
+    m_slots[kFourthRowList] = rectOf(m_places.StateRowShown() ? kCityList : kStateList);
     for (int i = 0; i < 4; ++i) {
         m_slots[kUpperMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonsetRow[i] : kMoonriseRow[i]);
         m_slots[kLowerMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonriseRow[i] : kMoonsetRow[i]);
@@ -284,7 +290,7 @@ void CAlmanaxDlg::ShowPhasePicture(int pictureId) {
 void CAlmanaxDlg::RefreshReport() {
     SetPickerDate(m_selectedDate);
     report::DayReport dayReport = m_report;
-    const bool computed = report::ComputeDayReport(m_selectedDate, m_latitude, m_longitude,
+    const bool computed = report::ComputeDayReport(m_selectedDate, Latitude(), Longitude(),
                                                    GetSelectedTimeZone(), m_ephemeris, dayReport);
     if (computed) {
         m_report = dayReport;
