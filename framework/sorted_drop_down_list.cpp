@@ -69,7 +69,8 @@ void SortedDropDownBase::ShowItems(const std::vector<std::wstring>& texts) {
     SetInOrder(std::move(items));
 }
 
-void SortedDropDownBase::SetInOrder(std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items) {
+void SortedDropDownBase::SetInOrder(
+    std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items) {
     Reset();
     wxArrayString texts;
     texts.reserve(items.size());

@@ -16,7 +16,8 @@ constexpr const wchar_t* kTypedCoordinates = L"-";
 
 // A position outside the list selects nothing.
 void Select(PlaceListItems& list, int position) {
-    list.selection = position >= 0 && position < static_cast<int>(list.texts.size()) ? position : -1;
+    const bool inList = position >= 0 && position < static_cast<int>(list.texts.size());
+    list.selection = inList ? position : -1;
 }
 
 template <typename Record>
@@ -101,7 +102,8 @@ void PlaceSelection::FillCountryList() {
     m_changes.countries = {true, true};
     const ContinentEntry* continent = RecordAt(m_continentRecords, m_continentIndex);
     if (continent == nullptr) return;
-    Fill(m_countries, m_countryRecords, ReadCountryList(m_programFolder, *continent, m_languageCode));
+    Fill(m_countries, m_countryRecords,
+         ReadCountryList(m_programFolder, *continent, m_languageCode));
     Select(m_countries, m_countryIndex);
     FillBelowCountry();
 }
@@ -137,7 +139,9 @@ void PlaceSelection::FillCitiesOfState() {
 }
 
 void PlaceSelection::FillCitiesOfCountry() {
-    if (const RegionEntry* country = RecordAt(m_countryRecords, m_countryIndex)) FillCityList(*country);
+    if (const RegionEntry* country = RecordAt(m_countryRecords, m_countryIndex)) {
+        FillCityList(*country);
+    }
 }
 
 void PlaceSelection::FillCityList(const RegionEntry& region) {

@@ -65,8 +65,8 @@ public:
 
     // Fills the continent list and cascades from the stored positions (a negative one is the
     // first).
-    PlaceChanges InitPlaceSelection(const std::string& programFolder, const std::string& languageCode,
-                                    const PlacePositions& stored);
+    PlaceChanges InitPlaceSelection(const std::string& programFolder,
+                                    const std::string& languageCode, const PlacePositions& stored);
 
     // A position chosen in a list.
     PlaceChanges OnContinentChanged(int selection);
@@ -76,8 +76,10 @@ public:
     // A key typed into a coordinate field: the place is no longer a city of the catalogue.
     PlaceChanges OnCoordinateEdited();
     // A coordinate field lost the focus, with the texts both fields hold.
-    PlaceChanges OnLatitudeFieldLeft(const std::wstring& latitudeText, const std::wstring& longitudeText);
-    PlaceChanges OnLongitudeFieldLeft(const std::wstring& latitudeText, const std::wstring& longitudeText);
+    PlaceChanges OnLatitudeFieldLeft(const std::wstring& latitudeText,
+                                     const std::wstring& longitudeText);
+    PlaceChanges OnLongitudeFieldLeft(const std::wstring& latitudeText,
+                                      const std::wstring& longitudeText);
 
     // What an operation that threw changed before it stopped; empties the record.
     PlaceChanges TakeChanges();

@@ -6,8 +6,9 @@
 
 void CAlmanaxDlg::InitPlaceSelection(const settings::WindowSession& session) {
     ChangePlace([&] {
-        return m_places.InitPlaceSelection(m_programFolder, m_languageCode,
-                                    {session.continent, session.country, session.state, session.city});
+        return m_places.InitPlaceSelection(
+            m_programFolder, m_languageCode,
+            {session.continent, session.country, session.state, session.city});
     });
 }
 
@@ -65,7 +66,9 @@ void CAlmanaxDlg::ShowPlaceChanges(const places::PlaceChanges& changes) {
     show(m_stateList, m_places.States(), changes.states);
     show(m_cityList, m_places.Cities(), changes.cities);
     if (changes.stateRow) ShowStateRow(m_places.StateRowShown());
-    if (changes.stateCaption) m_stateCaption = resources::LoadLocalizedString(m_places.StateCaptionId());
+    if (changes.stateCaption) {
+        m_stateCaption = resources::LoadLocalizedString(m_places.StateCaptionId());
+    }
     if (changes.coordinates) {
         m_latitudeField = m_places.LatitudeText();
         m_longitudeField = m_places.LongitudeText();
