@@ -21,6 +21,10 @@ std::size_t SortedItems::Insert(const std::wstring& text, std::shared_ptr<void> 
     return position;
 }
 
+void SortedItems::Append(const std::wstring& text, std::shared_ptr<void> record) {
+    items_.emplace_back(text, std::move(record));
+}
+
 int SortedDropDownBase::GetSelection() const {
     const int selection = control_->GetSelection();
     return selection == wxNOT_FOUND ? -1 : selection;
@@ -55,12 +59,24 @@ void SortedDropDownBase::Fill(std::vector<std::pair<std::wstring, std::shared_pt
     std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
         return common::CompareWithoutCase(a.first, b.first) < 0;
     });
+    SetInOrder(std::move(items));
+}
+
+void SortedDropDownBase::ShowItems(const std::vector<std::wstring>& texts) {
+    std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items;
+    items.reserve(texts.size());
+    for (const std::wstring& text : texts) items.emplace_back(text, nullptr);
+    SetInOrder(std::move(items));
+}
+
+void SortedDropDownBase::SetInOrder(
+    std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items) {
     Reset();
     wxArrayString texts;
     texts.reserve(items.size());
     for (auto& [text, record] : items) {
         texts.push_back(wxString(text));
-        items_.Insert(text, std::move(record));  // already in order: each goes to the end
+        items_.Append(text, std::move(record));
     }
     control_->Set(texts);
 }

@@ -20,6 +20,8 @@ public:
     // The position at which a text is inserted: after every item that does not sort after it.
     std::size_t InsertPosition(const std::wstring& text) const;
     std::size_t Insert(const std::wstring& text, std::shared_ptr<void> record);
+    // Adds an item at the end, whatever its text: for items already in order.
+    void Append(const std::wstring& text, std::shared_ptr<void> record);
     void Clear() { items_.clear(); }
     std::size_t Count() const { return items_.size(); }
     const std::wstring& Text(std::size_t position) const { return items_[position].first; }
@@ -43,6 +45,9 @@ public:
     std::wstring Text(int position) const;
     // Removes every item and frees their records.
     void Reset();
+    // Replaces every item with texts already in the list's order (a model sorted them), without
+    // records.
+    void ShowItems(const std::vector<std::wstring>& texts);
 
 protected:
     int Add(const std::wstring& text, std::shared_ptr<void> record);
@@ -51,6 +56,8 @@ protected:
     void Fill(std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items);
 
 private:
+    void SetInOrder(std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items);
+
     wxOwnerDrawnComboBox* control_;
     SortedItems items_;
 };

@@ -12,7 +12,7 @@
 #include "program/interface_language.h"
 #include "program/platform_paths.h"
 #include "program/program_version.h"
-#include "settings/app_settings.h"
+#include "settings/window_session.h"
 #include "zones/zone_names_icu.h"
 #include "report/clock_setting.h"
 #include "almanac/report_fields.h"
@@ -59,7 +59,12 @@ constexpr int kFullMoonRow[] = {kNextFullMoonCaption, kNextFullMoonValue};
 }  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
-    : CLocalizableDialog(resources::kMainWindowDialog), m_givenProgramFolder(std::move(programFolder)) {
+    : CLocalizableDialog(resources::kMainWindowDialog),
+      m_places([] {
+          settings::SavedCoordinates saved = settings::ReadSavedCoordinates();
+          return places::CoordinateTexts{std::move(saved.latitude), std::move(saved.longitude)};
+      }),
+      m_givenProgramFolder(std::move(programFolder)) {
     m_icons = framework::LoadProgramIcons();
     for (const CaptionText& caption : kCaptions) BindText(caption.controlId, &Text(caption.controlId));
     for (const almanac::ReportField& field : almanac::ReportFields()) {
@@ -67,8 +72,8 @@ CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
     }
     BindText(kStateCaption, &m_stateCaption);
     BindText(kZoneCaption, &m_zoneCaptionText);
-    BindText(kLatitudeField, &m_latitudeText);
-    BindText(kLongitudeField, &m_longitudeText);
+    BindText(kLatitudeField, &m_latitudeField);
+    BindText(kLongitudeField, &m_longitudeField);
 }
 
 CAlmanaxDlg::~CAlmanaxDlg() { StopDownload(); }
@@ -105,7 +110,8 @@ bool CAlmanaxDlg::OnInitDialog() {
     m_programFolder = m_givenProgramFolder.empty() ? program::ProgramFolder() : m_givenProgramFolder;
     SetTitle(wxString(L"Almanaxium - " + resources::LoadPlainString(resources::kTextVersion) + L" " +
                       program::GetProgramVersion() + L" "));
-    RestoreWindowPosition();
+    const settings::WindowSession session = settings::ReadWindowSession();
+    RestoreWindowPosition(session);
     FillCaptions();
 
     // The bold font of the sunrise, sunset, moonrise and moonset rows: 20 pixels high.
@@ -165,8 +171,8 @@ bool CAlmanaxDlg::OnInitDialog() {
         picker->SetRange(PickerValue(almanac::kFirstDate), PickerValue(almanac::kLastDate));
     }
     m_selectedDate = almanac::Today();
-    FillTimeZoneList(settings::ReadSettingDword(settings::kSettingTimeZone));
-    InitPlaceSelection();
+    FillTimeZoneList(session.timeZone);
+    InitPlaceSelection(session);
     return true;
 }
 
@@ -211,10 +217,10 @@ void CAlmanaxDlg::RecaptureSlots() {
         const wxWindow* control = Control(id);
         return control != nullptr ? control->GetScreenRect() : wxRect();
     };
-    m_slots[kThirdRowCaption] = rectOf(m_stateRowShown ? kStateCaption : kCityCaption);
-    m_slots[kThirdRowList] = rectOf(m_stateRowShown ? kStateList : kCityList);
-    m_slots[kFourthRowCaption] = rectOf(m_stateRowShown ? kCityCaption : kStateCaption);
-    m_slots[kFourthRowList] = rectOf(m_stateRowShown ? kCityList : kStateList);
+    m_slots[kThirdRowCaption] = rectOf(m_places.StateRowShown() ? kStateCaption : kCityCaption);
+    m_slots[kThirdRowList] = rectOf(m_places.StateRowShown() ? kStateList : kCityList);
+    m_slots[kFourthRowCaption] = rectOf(m_places.StateRowShown() ? kCityCaption : kStateCaption);
+    m_slots[kFourthRowList] = rectOf(m_places.StateRowShown() ? kCityList : kStateList);
     for (int i = 0; i < 4; ++i) {
         m_slots[kUpperMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonsetRow[i] : kMoonriseRow[i]);
         m_slots[kLowerMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonriseRow[i] : kMoonsetRow[i]);
@@ -266,7 +272,7 @@ void CAlmanaxDlg::RefreshReport() {
     SetPickerDate(m_selectedDate);
     almanac::DayZone zone;
     zone.rule = GetSelectedTimeZone();
-    if (almanac::ComputeAlmanacDay(m_selectedDate, m_latitude, m_longitude, zone,
+    if (almanac::ComputeAlmanacDay(m_selectedDate, Latitude(), Longitude(), zone,
                                    report::UserUses12HourClock(), m_day)) {
         const report::DayReport& r = m_day.report;
         for (const almanac::ReportField& field : almanac::ReportFields()) {

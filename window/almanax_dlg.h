@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@
 
 #include "framework/sorted_drop_down_list.h"
 #include "almanac/almanac_day.h"
-#include "places/place_files.h"
+#include "places/place_selection.h"
 #include "zones/time_zone_catalogue.h"
 #include "zones/zone_selection.h"
 #include "update/update_checker.h"
@@ -26,6 +27,10 @@
 #include "launcher_installer_starter.h"
 #include "localizable_dialog.h"
 #include "resources/main_window_controls.h"
+
+namespace settings {
+struct WindowSession;
+}
 
 class UpdateDownloadProgress;
 class wxDatePickerCtrl;
@@ -39,13 +44,13 @@ public:
     ~CAlmanaxDlg() override;
 
     // The default place, used until the place selection sets one.
-    static constexpr double kDefaultLatitude = 52.5161564;
-    static constexpr double kDefaultLongitude = 13.3775096;
+    static constexpr double kDefaultLatitude = places::PlaceSelection::kDefaultLatitude;
+    static constexpr double kDefaultLongitude = places::PlaceSelection::kDefaultLongitude;
 
     // What the window holds, for its tests and benchmarks.
     const astro::CalendarDate& SelectedDate() const { return m_selectedDate; }
-    double Latitude() const { return m_latitude; }
-    double Longitude() const { return m_longitude; }
+    double Latitude() const { return m_places.Latitude(); }
+    double Longitude() const { return m_places.Longitude(); }
     const report::DayReport& Report() const { return m_day.report; }
     bool MoonRowsSwapped() const { return m_moonRowsSwapped; }
     bool PhaseRowsSwapped() const { return m_phaseRowsSwapped; }
@@ -94,14 +99,9 @@ private:
     void OnTimeZoneChanged();
 
     // The place selection.
-    void InitPlaceSelection();
-    void FillCountryList();
-    void FillBelowCountry();
-    void FillStateList();
-    void FillCitiesOfState();
-    void FillCitiesOfCountry();
-    void FillCityList(const places::RegionEntry& region);
-    void OnPlaceChanged();
+    void InitPlaceSelection(const settings::WindowSession& session);
+    void ChangePlace(const std::function<places::PlaceChanges()>& change);
+    void ShowPlaceChanges(const places::PlaceChanges& changes);
     void ShowStateRow(bool shown);
     void OnContinentChanged();
     void OnCountryChanged();
@@ -120,7 +120,7 @@ private:
 
     // The window's state.
     void OnClose();
-    void RestoreWindowPosition();
+    void RestoreWindowPosition(const settings::WindowSession& session);
 
     wxIconBundle m_icons;
 
@@ -128,18 +128,19 @@ private:
     std::map<int, std::wstring> m_texts;
     std::wstring& Text(int controlId);
 
-    framework::SortedDropDownList<const places::ContinentEntry*> m_continentList{nullptr};
-    framework::SortedDropDownList<places::RegionEntry> m_countryList{nullptr};
-    framework::SortedDropDownList<places::GeoLocation> m_cityList{nullptr};
-    framework::SortedDropDownList<places::RegionEntry> m_stateList{nullptr};
+    // The place lists show the items of the place selection, which keeps their records.
+    places::PlaceSelection m_places;
+    framework::SortedDropDownBase m_continentList{nullptr};
+    framework::SortedDropDownBase m_countryList{nullptr};
+    framework::SortedDropDownBase m_cityList{nullptr};
+    framework::SortedDropDownBase m_stateList{nullptr};
     framework::SortedDropDownList<std::size_t> m_timeZoneList{nullptr};  // catalogue positions
 
-    std::wstring m_latitudeText;
-    std::wstring m_longitudeText;
+    // The coordinate fields' texts: the selection's, or what is being typed.
+    std::wstring m_latitudeField;
+    std::wstring m_longitudeField;
     std::wstring m_zoneCaptionText;
     almanac::AlmanacDay m_day;
-    double m_latitude = kDefaultLatitude;
-    double m_longitude = kDefaultLongitude;
     astro::CalendarDate m_selectedDate;
 
     // Row slots: the rectangles (screen coordinates) of rows whose controls move.
@@ -151,14 +152,9 @@ private:
         kSlotCount
     };
     std::array<wxRect, kSlotCount> m_slots;
-    bool m_stateRowShown = false;
 
     zones::ZoneSelection m_zoneSelection;
     wxFont m_boldFont;
-    int m_continentIndex = -1;
-    int m_countryIndex = -1;
-    int m_stateIndex = -1;
-    int m_cityIndex = -1;
     std::string m_languageCode;
     std::string m_programFolder;
     std::string m_givenProgramFolder;
