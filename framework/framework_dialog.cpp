@@ -1,5 +1,9 @@
 #include "framework_dialog.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/datectrl.h>
@@ -292,6 +296,23 @@ void CDialog::ReadBoundTexts() {
     for (const auto& [id, member] : boundTexts_) {
         if (auto* edit = dynamic_cast<wxTextCtrl*>(Control(id))) *member = edit->GetValue().ToStdWstring();
     }
+}
+
+void CDialog::SendAndWait(std::function<void()> function, const std::function<bool()>& released) {
+    struct Delivery {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool ran = false;
+    };
+    auto delivery = std::make_shared<Delivery>();
+    CallAfter([function = std::move(function), delivery] {
+        function();
+        std::lock_guard<std::mutex> guard(delivery->mutex);
+        delivery->ran = true;
+        delivery->done.notify_all();
+    });
+    std::unique_lock<std::mutex> lock(delivery->mutex);
+    while (!delivery->ran && !released()) delivery->done.wait_for(lock, std::chrono::milliseconds(10));
 }
 
 void CDialog::RunHandler(const std::function<void()>& handler) {

@@ -56,6 +56,11 @@ public:
     T* ControlAs(int id) const {
         return dynamic_cast<T*>(Control(id));
     }
+    // A sent message: runs the function on the user-interface thread and waits, on the calling
+    // thread, until it has run, or until released() turns true, so that a window that is closing
+    // never waits on the caller.
+    void SendAndWait(std::function<void()> function, const std::function<bool()>& released);
+
     // A rectangle of the template's dialog units in pixels of this dialog.
     wxRect DialogUnitsToPixels(int x, int y, int width, int height) const;
 

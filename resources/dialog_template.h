@@ -11,6 +11,12 @@
 
 namespace resources {
 
+// A caption of a dialog: its control and the id of its text in the string tables.
+struct CaptionText {
+    int controlId;
+    unsigned stringId;
+};
+
 // The dialog templates of resources/dialogs/, by id.
 enum DialogId : int {
     kAboutDialog = 100,

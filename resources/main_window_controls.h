@@ -2,6 +2,9 @@
 // keeps as its window ids and the report's field table names.
 #pragma once
 
+#include "resources/dialog_template.h"
+#include "resources/string_ids.h"
+
 // Control ids of the main window's template.
 enum MainWindowControl : int {
     kCityList = 1000,
@@ -79,3 +82,44 @@ enum MainWindowControl : int {
     kWindowsStoreButton = 1101,
     kAstronomicalCaption = 1103,
 };
+
+namespace resources {
+
+// The captions and buttons of the main window that keep one text.
+inline constexpr CaptionText kMainWindowCaptions[] = {
+    {kDateCaption, kCaptionDate},
+    {kTimeZoneCaption, kCaptionTimeZone},
+    {kSunriseCaption, kCaptionSunrise},
+    {kSunsetCaption, kCaptionSunset},
+    {kMoonriseCaption, kCaptionMoonrise},
+    {kMoonsetCaption, kCaptionMoonset},
+    {kSunCulminationCaption, kCaptionSunCulmination},
+    {kMoonCulminationCaption, kCaptionMoonCulmination},
+    {kTwilightCaption, kCaptionTwilight},
+    {kAstronomicalCaption, kCaptionAstronomical},
+    {kNauticalCaption, kCaptionNautical},
+    {kCivilCaption, kCaptionCivil},
+    {kDayLengthCaption, kCaptionDayLength},
+    {kVisibilityCaption, kCaptionVisibility},
+    {kPhaseCaption, kCaptionPhase},
+    {kNextNewMoonCaption, kCaptionNextNewMoon},
+    {kNextFullMoonCaption, kCaptionNextFullMoon},
+    {kContinentCaption, kCaptionContinent},
+    {kCountryCaption, kCaptionCountry},
+    {kLatitudeCaption, kCaptionLatitude},
+    {kLongitudeCaption, kCaptionLongitude},
+    {kCityCaption, kCaptionCity},
+    {kSunriseAzimuthCaption, kCaptionAzimuth},
+    {kSunsetAzimuthCaption, kCaptionAzimuth},
+    {kMoonriseAzimuthCaption, kCaptionAzimuth},
+    {kMoonsetAzimuthCaption, kCaptionAzimuth},
+    {kSunDeclinationCaption, kCaptionDeclination},
+    {kMoonDeclinationCaption, kCaptionDeclination},
+    {kEquationOfTimeCaption, kCaptionEquationOfTime},
+    {kStoreCaption, kCaptionStores},
+    {kTodayButton, kTextToday},
+    {kAboutButton, kTextAboutButton},
+    {kUpdateButton, kTextCheckForUpdate},
+};
+
+}  // namespace resources

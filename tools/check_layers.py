@@ -23,7 +23,7 @@ CORE = {
     "cli": {"almanac", "report", "zones", "astro", "program", "resources", "common"},
 }
 TOOLKIT = {
-    "framework": {"program", "resources", "common"},
+    "framework": {"program", "resources", "astro", "common"},
     "window": set(CORE) | {"framework"},
 }
 LAYERS = CORE | TOOLKIT

@@ -50,6 +50,13 @@ public:
 
     UpdateChecker& Checker() { return checker_; }
 
+    // Asks the maker's version service about this product, installed in the version given.
+    void UseVersionService(const std::wstring& installedVersion) {
+        checker_.SetQueryBase(kUpdateQueryBase);
+        checker_.SetProductId(kProductId);
+        checker_.SetInstalledVersion(installedVersion);
+    }
+
     // One exchange with the version service, on the caller's thread.
     CheckResult CheckForUpdate();
 

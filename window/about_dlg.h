@@ -3,15 +3,11 @@
 // and underlined, with the hand cursor over them.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include <wx/cursor.h>
-#include <wx/timer.h>
-
+#include "framework/drawn_links.h"
 #include "localizable_dialog.h"
-
-class wxMouseEvent;
-class wxPaintEvent;
 
 class CAboutDlg : public CLocalizableDialog {
 public:
@@ -21,30 +17,15 @@ public:
     static constexpr const wchar_t* kMakerHomePage = L"https://www.qelt.com/";
     static constexpr const wchar_t* kPlaceDataPage = L"https://www.geonames.org/about.html";
 
-    // The colour the links are drawn in, from the brightness of the button-face colour.
-    static wxColour LinkColour(const wxColour& buttonFace);
-
-    // The address of the link at a point of the client area; empty when there is none.
-    std::wstring LinkAt(const wxPoint& point) const;
-    bool HandCursorShown() const { return m_handCursorShown; }
-
-    void OnMouseMove(const wxPoint& point);
-    void OnLButtonDown(const wxPoint& point);
+    bool HandCursorShown() const { return m_links && m_links->HandCursorShown(); }
+    void OnMouseMove(const wxPoint& point) { m_links->OnMouseMove(point); }
+    void OnLButtonDown(const wxPoint& point) { m_links->OnLButtonDown(point); }
 
 protected:
     std::vector<Route> MessageMap() override;
     bool OnInitDialog() override;
 
 private:
-    void OnPaint(wxPaintEvent& event);
-    void DrawLink(wxDC& dc, int controlId);
-
     std::wstring m_productText;
-    std::wstring m_contactCaption;
-    std::wstring m_imageCaption;
-    std::wstring m_iconsCaption;
-    std::wstring m_placeDataCaption;
-    std::wstring m_iconCredit;
-    bool m_handCursorShown = false;
-    wxTimer m_waitCursorTimer;
+    std::unique_ptr<framework::DrawnLinks> m_links;
 };

@@ -2,10 +2,7 @@
 
 #include <wx/image.h>
 
-#include "program/log_stream.h"
-#include "program/platform_paths.h"
-#include "common/utf8_text.h"
-#include "settings/app_settings.h"
+#include "program/program_log.h"
 #include "window/almanax_dlg.h"
 
 bool CAlmanaxApp::OnInit() {
@@ -22,20 +19,8 @@ int CAlmanaxApp::OnRun() {
 }
 
 bool CAlmanaxApp::InitInstance() {
-    const std::wstring folder = common::Utf8ToWide(program::TemporaryFolder());
-    std::wstring fileName = settings::ReadSettingString(settings::kSettingLogFileName);
-    if (fileName.empty()) fileName = L"Tail.log";
-    const std::wstring logPath = folder + fileName;
-    const auto level = static_cast<std::uint16_t>(settings::ReadSettingDword(settings::kSettingLogLevel));
-    const std::int32_t maxSize = settings::ReadSettingDword(settings::kSettingMaxLogFileSize);
     m_productName = L"Almanaxium";
-
-    theLog.Open(logPath, level, maxSize);
-    theLog.SetLineLevel(3);
-    theLog << std::wstring(77, L'-') << std::endl;
-    theLog.SetLineLevel(3);
-    theLog << LogTimestamp << m_productName << L" was started" << std::endl;
-
+    program::OpenProgramLog(m_productName);
     {
         CAlmanaxDlg dialog;
         SetTopWindow(&dialog);
@@ -46,8 +31,6 @@ bool CAlmanaxApp::InitInstance() {
 }
 
 int CAlmanaxApp::ExitInstance() {
-    theLog.SetLineLevel(3);
-    theLog << LogTimestamp << L"ExitInstance" << std::endl;
-    theLog.Close();
+    program::CloseProgramLog();
     return 0;
 }

@@ -1,62 +1,24 @@
-// The main window: its start, the refresh of the day report, the date handlers and the rows that
-// change places.
+// The main window: its start and close (with the saved place, zone and position), the refresh of
+// the day report, the date handlers, the rows that change places and the time-zone list.
 #include "almanax_dlg.h"
 
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
 #include <wx/statbmp.h>
-#include <wx/stattext.h>
 
+#include "framework/date_picker.h"
+#include "framework/dialog_looks.h"
 #include "framework/resource_bitmaps.h"
 #include "framework/toolkit_locale.h"
 #include "program/interface_language.h"
 #include "program/platform_paths.h"
 #include "program/program_version.h"
 #include "settings/window_session.h"
-#include "zones/zone_names_icu.h"
 #include "report/clock_setting.h"
 #include "almanac/report_fields.h"
 #include "report/phase_picture.h"
-#include "report/value_formatting.h"
 #include "resources/string_table.h"
 #include "resources/string_ids.h"
-
-namespace {
-
-// The captions of the window and their texts; buttons get theirs directly.
-struct CaptionText {
-    int controlId;
-    unsigned stringId;
-};
-constexpr CaptionText kCaptions[] = {
-    {kDateCaption, resources::kCaptionDate},          {kTimeZoneCaption, resources::kCaptionTimeZone},        {kSunriseCaption, resources::kCaptionSunrise},
-    {kSunsetCaption, resources::kCaptionSunset},        {kMoonriseCaption, resources::kCaptionMoonrise},        {kMoonsetCaption, resources::kCaptionMoonset},
-    {kSunCulminationCaption, resources::kCaptionSunCulmination}, {kMoonCulminationCaption, resources::kCaptionMoonCulmination}, {kTwilightCaption, resources::kCaptionTwilight},
-    {kAstronomicalCaption, resources::kCaptionAstronomical},  {kNauticalCaption, resources::kCaptionNautical},        {kCivilCaption, resources::kCaptionCivil},
-    {kDayLengthCaption, resources::kCaptionDayLength},     {kVisibilityCaption, resources::kCaptionVisibility},      {kPhaseCaption, resources::kCaptionPhase},
-    {kNextNewMoonCaption, resources::kCaptionNextNewMoon},   {kNextFullMoonCaption, resources::kCaptionNextFullMoon},    {kContinentCaption, resources::kCaptionContinent},
-    {kCountryCaption, resources::kCaptionCountry},       {kLatitudeCaption, resources::kCaptionLatitude},
-    {kLongitudeCaption, resources::kCaptionLongitude},     {kCityCaption, resources::kCaptionCity},            {kSunriseAzimuthCaption, resources::kCaptionAzimuth},
-    {kSunsetAzimuthCaption, resources::kCaptionAzimuth}, {kMoonriseAzimuthCaption, resources::kCaptionAzimuth}, {kMoonsetAzimuthCaption, resources::kCaptionAzimuth},
-    {kSunDeclinationCaption, resources::kCaptionDeclination}, {kMoonDeclinationCaption, resources::kCaptionDeclination}, {kEquationOfTimeCaption, resources::kCaptionEquationOfTime},
-    {kStoreCaption, resources::kCaptionStores},
-};
-constexpr CaptionText kButtonCaptions[] = {
-    {kTodayButton, resources::kTextToday}, {kAboutButton, resources::kTextAboutButton}, {kUpdateButton, resources::kTextCheckForUpdate}};
-
-// Captions and times in the bold font.
-constexpr int kBoldControls[] = {kSunriseCaption, kSunsetCaption, kMoonriseCaption, kMoonsetCaption,
-                                 kSunriseValue,   kSunsetValue,   kMoonriseValue,   kMoonsetValue};
-
-// The rows that change places, in the order of their slots.
-constexpr int kMoonriseRow[] = {kMoonriseCaption, kMoonriseValue, kMoonriseAzimuthCaption,
-                                kMoonriseAzimuthValue};
-constexpr int kMoonsetRow[] = {kMoonsetCaption, kMoonsetValue, kMoonsetAzimuthCaption,
-                               kMoonsetAzimuthValue};
-constexpr int kNewMoonRow[] = {kNextNewMoonCaption, kNextNewMoonValue};
-constexpr int kFullMoonRow[] = {kNextFullMoonCaption, kNextFullMoonValue};
-
-}  // namespace
 
 CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
     : CLocalizableDialog(resources::kMainWindowDialog),
@@ -66,9 +28,9 @@ CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
       }),
       m_givenProgramFolder(std::move(programFolder)) {
     m_icons = framework::LoadProgramIcons();
-    for (const CaptionText& caption : kCaptions) BindText(caption.controlId, &Text(caption.controlId));
+    BindCaptions(resources::kMainWindowCaptions);
     for (const almanac::ReportField& field : almanac::ReportFields()) {
-        if (field.valueControl != 0) BindText(field.valueControl, &Text(field.valueControl));
+        if (field.valueControl != 0) BindText(field.valueControl, &(m_day.texts.*field.text));
     }
     BindText(kStateCaption, &m_stateCaption);
     BindText(kZoneCaption, &m_zoneCaptionText);
@@ -78,20 +40,22 @@ CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
 
 CAlmanaxDlg::~CAlmanaxDlg() { StopDownload(); }
 
-std::wstring& CAlmanaxDlg::Text(int controlId) { return m_texts[controlId]; }
-
 std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
     using framework::Notification;
     return {
-        {Notification::kSelectionChanged, kContinentList, [this] { OnContinentChanged(); }},
-        {Notification::kSelectionChanged, kCountryList, [this] { OnCountryChanged(); }},
-        {Notification::kSelectionChanged, kCityList, [this] { OnCityChanged(); }},
-        {Notification::kSelectionChanged, kStateList, [this] { OnStateChanged(); }},
+        {Notification::kSelectionChanged, kContinentList,
+         [this] { ChangePlace([this] { return m_places.OnContinentChanged(m_continentList.GetSelection()); }); }},
+        {Notification::kSelectionChanged, kCountryList,
+         [this] { ChangePlace([this] { return m_places.OnCountryChanged(m_countryList.GetSelection()); }); }},
+        {Notification::kSelectionChanged, kCityList,
+         [this] { ChangePlace([this] { return m_places.OnCityChanged(m_cityList.GetSelection()); }); }},
+        {Notification::kSelectionChanged, kStateList,
+         [this] { ChangePlace([this] { return m_places.OnStateChanged(m_stateList.GetSelection()); }); }},
         {Notification::kSelectionChanged, kTimeZoneList, [this] { OnTimeZoneChanged(); }},
-        {Notification::kEditChanged, kLatitudeField, [this] { OnCoordinateEdited(); }},
-        {Notification::kEditChanged, kLongitudeField, [this] { OnCoordinateEdited(); }},
-        {Notification::kEditLostFocus, kLatitudeField, [this] { OnLatitudeKillFocus(); }},
-        {Notification::kEditLostFocus, kLongitudeField, [this] { OnLongitudeKillFocus(); }},
+        {Notification::kEditChanged, kLatitudeField, [this] { ChangePlace([this] { return m_places.OnCoordinateEdited(); }); }},
+        {Notification::kEditChanged, kLongitudeField, [this] { ChangePlace([this] { return m_places.OnCoordinateEdited(); }); }},
+        {Notification::kEditLostFocus, kLatitudeField, [this] { OnCoordinateFieldLeft(&places::PlaceSelection::OnLatitudeFieldLeft); }},
+        {Notification::kEditLostFocus, kLongitudeField, [this] { OnCoordinateFieldLeft(&places::PlaceSelection::OnLongitudeFieldLeft); }},
         {Notification::kDateChanged, kDatePicker, [this] { OnDateChanged(); }},
         {Notification::kButtonClicked, kPreviousDayButton, [this] { OnPreviousDay(); }},
         {Notification::kButtonClicked, kNextDayButton, [this] { OnNextDay(); }},
@@ -112,64 +76,33 @@ bool CAlmanaxDlg::OnInitDialog() {
                       program::GetProgramVersion() + L" "));
     const settings::WindowSession session = settings::ReadWindowSession();
     RestoreWindowPosition(session);
-    FillCaptions();
+    m_stateCaption = resources::LoadLocalizedString(resources::kCaptionState);
+    LoadCaptions();
 
     // The bold font of the sunrise, sunset, moonrise and moonset rows: 20 pixels high.
     m_boldFont = wxFont(wxFontInfo(wxSize(0, 20)).Bold());
-    for (const int id : kBoldControls) {
-        if (wxWindow* control = Control(id)) {
-            control->SetFont(m_boldFont);
-            control->Refresh();
-        }
-    }
+    framework::UseFont(*this, {kSunriseCaption, kSunsetCaption, kMoonriseCaption, kMoonsetCaption,
+                               kSunriseValue, kSunsetValue, kMoonriseValue, kMoonsetValue}, m_boldFont);
 
     m_continentList = decltype(m_continentList)(ControlAs<wxOwnerDrawnComboBox>(kContinentList));
     m_countryList = decltype(m_countryList)(ControlAs<wxOwnerDrawnComboBox>(kCountryList));
     m_cityList = decltype(m_cityList)(ControlAs<wxOwnerDrawnComboBox>(kCityList));
     m_stateList = decltype(m_stateList)(ControlAs<wxOwnerDrawnComboBox>(kStateList));
     m_timeZoneList = decltype(m_timeZoneList)(ControlAs<wxOwnerDrawnComboBox>(kTimeZoneList));
-    CaptureSlots();
-    update::UpdateChecker& updateChecker = m_updateFlow.Checker();
-    updateChecker.SetQueryBase(update::kUpdateQueryBase);
-    updateChecker.SetProductId(update::kProductId);
-    updateChecker.SetInstalledVersion(program::GetProgramVersion());
+    for (framework::SwappingRows* rows : {&m_placeRows, &m_moonRows, &m_phaseRows}) rows->Capture(*this);
+    m_updateFlow.UseVersionService(program::GetProgramVersion());
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
         event.Skip();
-        RecaptureSlots();
+        for (framework::SwappingRows* rows : {&m_placeRows, &m_moonRows, &m_phaseRows}) rows->Capture(*this);
     });
 
-    std::vector<zones::TimeZoneEntry> timeZones;
-    zones::LoadTimeZones(timeZones, zones::kSystemZoneInfoFolder, zones::IcuZoneNames(m_languageCode));
-    m_zoneSelection = zones::ZoneSelection(std::move(timeZones));
+    m_zoneSelection = zones::ZoneSelection(almanac::LoadZoneCatalogue(m_languageCode));
 
-    // White backgrounds behind every control, as the window's own.
-    SetBackgroundColour(*wxWHITE);
-    for (wxWindow* child : GetChildren()) {
-        if (dynamic_cast<wxStaticText*>(child) || dynamic_cast<wxStaticBitmap*>(child) ||
-            dynamic_cast<wxOwnerDrawnComboBox*>(child)) {
-            child->SetBackgroundColour(*wxWHITE);
-        }
-    }
+    framework::UseWhiteBackground(*this, true);
     SetIcons(m_icons);
+    framework::MoveFocusOnEnterAndEscape(*this);
 
-    // Enter and Escape move the focus as Tab does; neither closes the window.
-    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-        const int key = event.GetKeyCode();
-        if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE) {
-            if (wxWindow* focus = wxWindow::FindFocus()) {
-                focus->Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward
-                                                  : wxNavigationKeyEvent::IsForward);
-            } else {
-                Navigate();
-            }
-            return;
-        }
-        event.Skip();
-    });
-
-    if (auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker)) {
-        picker->SetRange(PickerValue(almanac::kFirstDate), PickerValue(almanac::kLastDate));
-    }
+    framework::SetPickerRange(ControlAs<wxDatePickerCtrl>(kDatePicker), almanac::kFirstDate, almanac::kLastDate);
     m_selectedDate = almanac::Today();
     FillTimeZoneList(session.timeZone);
     InitPlaceSelection(session);
@@ -180,83 +113,6 @@ void CAlmanaxDlg::ChooseInterfaceLanguage() {
     const program::InterfaceLanguage language = program::ChooseInterfaceLanguage();
     framework::UseToolkitLocale(language.localeName);
     m_languageCode = language.languageCode;
-}
-
-void CAlmanaxDlg::FillCaptions() {
-    for (const CaptionText& caption : kCaptions) {
-        Text(caption.controlId) = resources::LoadLocalizedString(caption.stringId);
-    }
-    m_stateCaption = resources::LoadLocalizedString(resources::kCaptionState);
-    for (const CaptionText& caption : kButtonCaptions) SetLocalizedText(Control(caption.controlId), caption.stringId);
-    WriteBoundTexts();
-}
-
-void CAlmanaxDlg::CaptureSlots() {
-    const auto rectOf = [this](int id) {
-        const wxWindow* control = Control(id);
-        return control != nullptr ? control->GetScreenRect() : wxRect();
-    };
-    m_slots[kThirdRowCaption] = rectOf(kCityCaption);
-    m_slots[kThirdRowList] = rectOf(kCityList);
-    m_slots[kFourthRowCaption] = rectOf(kStateCaption);
-    m_slots[kFourthRowList] = rectOf(kStateList);
-    for (int i = 0; i < 4; ++i) {
-        m_slots[kUpperMoonRow0 + i] = rectOf(kMoonriseRow[i]);
-        m_slots[kLowerMoonRow0 + i] = rectOf(kMoonsetRow[i]);
-    }
-    for (int i = 0; i < 2; ++i) {
-        m_slots[kLowerPhaseRow0 + i] = rectOf(kFullMoonRow[i]);
-        m_slots[kUpperPhaseRow0 + i] = rectOf(kNewMoonRow[i]);
-    }
-}
-
-// The slots describe rows, not controls: read them again from whichever controls stand in them now,
-// so that they follow the window when it moves.
-void CAlmanaxDlg::RecaptureSlots() {
-    const auto rectOf = [this](int id) {
-        const wxWindow* control = Control(id);
-        return control != nullptr ? control->GetScreenRect() : wxRect();
-    };
-    m_slots[kThirdRowCaption] = rectOf(m_places.StateRowShown() ? kStateCaption : kCityCaption);
-    m_slots[kThirdRowList] = rectOf(m_places.StateRowShown() ? kStateList : kCityList);
-    m_slots[kFourthRowCaption] = rectOf(m_places.StateRowShown() ? kCityCaption : kStateCaption);
-    m_slots[kFourthRowList] = rectOf(m_places.StateRowShown() ? kCityList : kStateList);
-    for (int i = 0; i < 4; ++i) {
-        m_slots[kUpperMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonsetRow[i] : kMoonriseRow[i]);
-        m_slots[kLowerMoonRow0 + i] = rectOf(m_moonRowsSwapped ? kMoonriseRow[i] : kMoonsetRow[i]);
-    }
-    for (int i = 0; i < 2; ++i) {
-        m_slots[kUpperPhaseRow0 + i] = rectOf(m_phaseRowsSwapped ? kFullMoonRow[i] : kNewMoonRow[i]);
-        m_slots[kLowerPhaseRow0 + i] = rectOf(m_phaseRowsSwapped ? kNewMoonRow[i] : kFullMoonRow[i]);
-    }
-}
-
-void CAlmanaxDlg::MoveToSlot(int controlId, const wxRect& slot, bool takeSlotSize) {
-    wxWindow* control = Control(controlId);
-    if (control == nullptr) return;
-    const wxPoint position = ScreenToClient(slot.GetTopLeft());
-    if (takeSlotSize) {
-        control->SetSize(wxRect(position, slot.GetSize()));
-    } else {
-        control->Move(position);
-    }
-    control->Refresh();
-}
-
-void CAlmanaxDlg::ShowMoonRows(bool moonriseRowFirst) {
-    for (int i = 0; i < 4; ++i) {
-        MoveToSlot(kMoonriseRow[i], m_slots[(moonriseRowFirst ? kUpperMoonRow0 : kLowerMoonRow0) + i]);
-        MoveToSlot(kMoonsetRow[i], m_slots[(moonriseRowFirst ? kLowerMoonRow0 : kUpperMoonRow0) + i]);
-    }
-    m_moonRowsSwapped = !moonriseRowFirst;
-}
-
-void CAlmanaxDlg::ShowPhaseDateRows(bool fullMoonFirst) {
-    for (int i = 0; i < 2; ++i) {
-        MoveToSlot(kFullMoonRow[i], m_slots[(fullMoonFirst ? kUpperPhaseRow0 : kLowerPhaseRow0) + i]);
-        MoveToSlot(kNewMoonRow[i], m_slots[(fullMoonFirst ? kLowerPhaseRow0 : kUpperPhaseRow0) + i]);
-    }
-    m_phaseRowsSwapped = fullMoonFirst;
 }
 
 // The picture that showed before is released when the control and this window let go of it, so
@@ -275,40 +131,24 @@ void CAlmanaxDlg::RefreshReport() {
     if (almanac::ComputeAlmanacDay(m_selectedDate, Latitude(), Longitude(), zone,
                                    report::UserUses12HourClock(), m_day)) {
         const report::DayReport& r = m_day.report;
-        for (const almanac::ReportField& field : almanac::ReportFields()) {
-            if (field.valueControl != 0) Text(field.valueControl) = m_day.texts.*field.text;
-        }
         if (r.ephemerisValid) {
-            ShowMoonRows(r.moonRiseRowFirst);
+            m_moonRows.Show(*this, !r.moonRiseRowFirst);
             ShowPhasePicture(report::PhasePictureId(r.phaseIndex, r.southernHemisphere));
         }
-        ShowPhaseDateRows(r.fullMoonFirst);
+        m_phaseRows.Show(*this, r.fullMoonFirst);
     }
     ShowTimeZoneName();
     WriteBoundTexts();
     ++m_refreshCount;
 }
 
-wxDateTime CAlmanaxDlg::PickerValue(const astro::CalendarDate& date) {
-    return wxDateTime(static_cast<wxDateTime::wxDateTime_t>(date.day),
-                      static_cast<wxDateTime::Month>(date.month - 1), static_cast<int>(date.year));
-}
-
 void CAlmanaxDlg::SetPickerDate(const astro::CalendarDate& date) {
-    auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
-    if (picker == nullptr) return;
-    const wxDateTime value = PickerValue(date);
-    if (value.IsValid() && picker->GetValue() != value) picker->SetValue(value);
+    framework::ShowPickerDate(ControlAs<wxDatePickerCtrl>(kDatePicker), date);
 }
 
 // The picker's date, or the selected date when the picker holds none.
 astro::CalendarDate CAlmanaxDlg::PickerDate() const {
-    const auto* picker = ControlAs<wxDatePickerCtrl>(kDatePicker);
-    const wxDateTime value = picker != nullptr ? picker->GetValue() : wxDateTime();
-    if (!value.IsValid()) return m_selectedDate;
-    return astro::CalendarDate{static_cast<std::uint16_t>(value.GetYear()),
-                               static_cast<std::uint16_t>(value.GetMonth() + 1),
-                               static_cast<std::uint16_t>(value.GetDay())};
+    return framework::PickerDate(ControlAs<wxDatePickerCtrl>(kDatePicker)).value_or(m_selectedDate);
 }
 
 void CAlmanaxDlg::OnDateChanged() {
@@ -327,4 +167,48 @@ void CAlmanaxDlg::ShowDay(const astro::CalendarDate& date, bool evenIfShown) {
     m_selectedDate = date;
     SetPickerDate(m_selectedDate);
     RefreshReport();
+}
+
+void CAlmanaxDlg::FillTimeZoneList(int storedPosition) {
+    m_timeZoneList.FillItems(m_zoneSelection.ListItems());
+    m_timeZoneList.SetSelection(m_zoneSelection.InitialPosition(storedPosition));
+}
+
+zones::TimeZoneInformation CAlmanaxDlg::GetSelectedTimeZone() const {
+    return m_zoneSelection.RuleAt(m_timeZoneList.GetSelection());
+}
+
+void CAlmanaxDlg::ShowTimeZoneName() {
+    const std::optional<std::wstring> label = m_zoneSelection.LabelAt(
+        m_timeZoneList.GetSelection(), m_day.report.date);
+    if (!label) return;
+    m_zoneCaptionText = *label;
+    WriteBoundTexts();
+}
+
+void CAlmanaxDlg::OnTimeZoneChanged() {
+    ShowTimeZoneName();
+    RefreshReport();
+}
+
+void CAlmanaxDlg::OnClose() {
+    StopDownload();
+    const wxRect rect = GetRect();
+    const places::PlacePositions shown = m_places.ShownPositions();
+    const settings::WindowSession session{shown.continent, shown.country, shown.city, shown.state,
+                                          m_timeZoneList.GetSelection(), m_places.LatitudeText(),
+                                          m_places.LongitudeText(), rect.GetLeft(), rect.GetTop(),
+                                          rect.GetRight() + 1, rect.GetBottom() + 1};
+    settings::WriteWindowSession(session, !IsIconized());
+    m_countryList.Reset();
+    m_stateList.Reset();
+    m_cityList.Reset();
+    EndDialog(wxID_CANCEL);
+}
+
+void CAlmanaxDlg::RestoreWindowPosition(const settings::WindowSession& session) {
+    if (session.HasRectangle()) {
+        Move(session.left, session.top);
+        Raise();
+    }
 }

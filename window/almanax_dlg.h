@@ -12,12 +12,12 @@
 #include <vector>
 
 #include <wx/bitmap.h>
-#include <wx/datetime.h>
 #include <wx/font.h>
 #include <wx/gdicmn.h>
 #include <wx/iconbndl.h>
 
 #include "framework/sorted_drop_down_list.h"
+#include "framework/swapping_rows.h"
 #include "almanac/almanac_day.h"
 #include "places/place_selection.h"
 #include "zones/time_zone_catalogue.h"
@@ -52,8 +52,8 @@ public:
     double Latitude() const { return m_places.Latitude(); }
     double Longitude() const { return m_places.Longitude(); }
     const report::DayReport& Report() const { return m_day.report; }
-    bool MoonRowsSwapped() const { return m_moonRowsSwapped; }
-    bool PhaseRowsSwapped() const { return m_phaseRowsSwapped; }
+    bool MoonRowsSwapped() const { return m_moonRows.Swapped(); }
+    bool PhaseRowsSwapped() const { return m_phaseRows.Swapped(); }
     const std::vector<zones::TimeZoneEntry>& TimeZones() const { return m_zoneSelection.Catalogue(); }
     const wxBitmap& PhaseBitmap() const { return m_phaseBitmap; }
     int RefreshCount() const { return m_refreshCount; }
@@ -77,17 +77,10 @@ protected:
 private:
     // Part of the window's start: the language and the captions.
     void ChooseInterfaceLanguage();
-    void FillCaptions();
-    void CaptureSlots();
-    void RecaptureSlots();
 
     // The report.
     void RefreshReport();
-    void ShowMoonRows(bool moonriseRowFirst);
-    void ShowPhaseDateRows(bool fullMoonFirst);
     void ShowPhasePicture(int pictureId);
-    void MoveToSlot(int controlId, const wxRect& slot, bool takeSlotSize = false);
-    static wxDateTime PickerValue(const astro::CalendarDate& date);
     void SetPickerDate(const astro::CalendarDate& date);
     astro::CalendarDate PickerDate() const;
     void ShowDay(const astro::CalendarDate& date, bool evenIfShown = false);
@@ -103,13 +96,8 @@ private:
     void ChangePlace(const std::function<places::PlaceChanges()>& change);
     void ShowPlaceChanges(const places::PlaceChanges& changes);
     void ShowStateRow(bool shown);
-    void OnContinentChanged();
-    void OnCountryChanged();
-    void OnStateChanged();
-    void OnCityChanged();
-    void OnCoordinateEdited();
-    void OnLatitudeKillFocus();
-    void OnLongitudeKillFocus();
+    using FieldLeft = places::PlaceChanges (places::PlaceSelection::*)(const std::wstring&, const std::wstring&);
+    void OnCoordinateFieldLeft(FieldLeft fieldLeft);
 
     // The update service, the About box and the stores.
     void OnCheckForUpdate();
@@ -124,10 +112,6 @@ private:
 
     wxIconBundle m_icons;
 
-    // Texts of the value controls and captions, bound to their controls.
-    std::map<int, std::wstring> m_texts;
-    std::wstring& Text(int controlId);
-
     // The place lists show the items of the place selection, which keeps their records.
     places::PlaceSelection m_places;
     framework::SortedDropDownBase m_continentList{nullptr};
@@ -140,26 +124,23 @@ private:
     std::wstring m_latitudeField;
     std::wstring m_longitudeField;
     std::wstring m_zoneCaptionText;
-    almanac::AlmanacDay m_day;
+    almanac::AlmanacDay m_day;  // its texts are bound to the value controls
     astro::CalendarDate m_selectedDate;
 
-    // Row slots: the rectangles (screen coordinates) of rows whose controls move.
-    enum Slot {
-        kThirdRowCaption, kThirdRowList, kFourthRowCaption, kFourthRowList,
-        kUpperMoonRow0, kUpperMoonRow1, kUpperMoonRow2, kUpperMoonRow3,
-        kLowerMoonRow0, kLowerMoonRow1, kLowerMoonRow2, kLowerMoonRow3,
-        kLowerPhaseRow0, kLowerPhaseRow1, kUpperPhaseRow0, kUpperPhaseRow1,
-        kSlotCount
-    };
-    std::array<wxRect, kSlotCount> m_slots;
+    // Rows that trade places: the state row above the city row when a country has states (a
+    // closed list is as tall in every row), and the earlier of two events above the later.
+    framework::SwappingRows m_placeRows{{kCityCaption, kCityList}, {kStateCaption, kStateList}, true};
+    framework::SwappingRows m_moonRows{
+        {kMoonriseCaption, kMoonriseValue, kMoonriseAzimuthCaption, kMoonriseAzimuthValue},
+        {kMoonsetCaption, kMoonsetValue, kMoonsetAzimuthCaption, kMoonsetAzimuthValue}, false};
+    framework::SwappingRows m_phaseRows{{kNextNewMoonCaption, kNextNewMoonValue},
+                                        {kNextFullMoonCaption, kNextFullMoonValue}, false};
 
     zones::ZoneSelection m_zoneSelection;
     wxFont m_boldFont;
     std::string m_languageCode;
     std::string m_programFolder;
     std::string m_givenProgramFolder;
-    bool m_phaseRowsSwapped = false;
-    bool m_moonRowsSwapped = false;
     wxBitmap m_phaseBitmap;
     std::wstring m_stateCaption;
     int m_refreshCount = 0;

@@ -12,34 +12,9 @@ void CAlmanaxDlg::InitPlaceSelection(const settings::WindowSession& session) {
     });
 }
 
-void CAlmanaxDlg::OnContinentChanged() {
-    ChangePlace([this] { return m_places.OnContinentChanged(m_continentList.GetSelection()); });
-}
-
-void CAlmanaxDlg::OnCountryChanged() {
-    ChangePlace([this] { return m_places.OnCountryChanged(m_countryList.GetSelection()); });
-}
-
-void CAlmanaxDlg::OnStateChanged() {
-    ChangePlace([this] { return m_places.OnStateChanged(m_stateList.GetSelection()); });
-}
-
-void CAlmanaxDlg::OnCityChanged() {
-    ChangePlace([this] { return m_places.OnCityChanged(m_cityList.GetSelection()); });
-}
-
-void CAlmanaxDlg::OnCoordinateEdited() {
-    ChangePlace([this] { return m_places.OnCoordinateEdited(); });
-}
-
-void CAlmanaxDlg::OnLatitudeKillFocus() {
+void CAlmanaxDlg::OnCoordinateFieldLeft(FieldLeft fieldLeft) {
     ReadBoundTexts();
-    ChangePlace([this] { return m_places.OnLatitudeFieldLeft(m_latitudeField, m_longitudeField); });
-}
-
-void CAlmanaxDlg::OnLongitudeKillFocus() {
-    ReadBoundTexts();
-    ChangePlace([this] { return m_places.OnLongitudeFieldLeft(m_latitudeField, m_longitudeField); });
+    ChangePlace([&] { return (m_places.*fieldLeft)(m_latitudeField, m_longitudeField); });
 }
 
 // A place file that cannot be read stops the cascade where it stands: the lists show what was
@@ -81,16 +56,5 @@ void CAlmanaxDlg::ShowStateRow(bool shown) {
     for (const int id : {kStateCaption, kStateList}) {
         if (wxWindow* control = Control(id)) control->Show(shown);
     }
-    // The slots keep their own list height: a closed list is as tall in every row.
-    if (shown) {
-        MoveToSlot(kStateCaption, m_slots[kThirdRowCaption], true);
-        MoveToSlot(kStateList, m_slots[kThirdRowList], true);
-        MoveToSlot(kCityCaption, m_slots[kFourthRowCaption], true);
-        MoveToSlot(kCityList, m_slots[kFourthRowList], true);
-    } else {
-        MoveToSlot(kCityCaption, m_slots[kThirdRowCaption], true);
-        MoveToSlot(kCityList, m_slots[kThirdRowList], true);
-        MoveToSlot(kStateCaption, m_slots[kFourthRowCaption], true);
-        MoveToSlot(kStateList, m_slots[kFourthRowList], true);
-    }
+    m_placeRows.Show(*this, shown);
 }

@@ -1,13 +1,21 @@
 #include "localizable_dialog.h"
 
-#include <wx/window.h>
-
 #include "resources/string_table.h"
-
-void SetLocalizedText(wxWindow* window, unsigned stringId) {
-    if (window != nullptr) window->SetLabel(wxString(resources::LoadLocalizedString(stringId)));
-}
 
 void CLocalizableDialog::SetLocalizedTitle(unsigned stringId) {
     SetTitle(wxString(resources::LoadLocalizedString(stringId)));
+}
+
+void CLocalizableDialog::BindCaptions(std::span<const resources::CaptionText> captions) {
+    for (const resources::CaptionText& caption : captions) {
+        m_captionIds.push_back(caption);
+        BindText(caption.controlId, &m_captions[caption.controlId]);
+    }
+}
+
+void CLocalizableDialog::LoadCaptions() {
+    for (const resources::CaptionText& caption : m_captionIds) {
+        m_captions[caption.controlId] = resources::LoadLocalizedString(caption.stringId);
+    }
+    WriteBoundTexts();
 }

@@ -2,12 +2,12 @@
 // of the interface language.
 #pragma once
 
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
 #include "framework/framework_dialog.h"
-
-class wxWindow;
-
-// Sets a window's text to the id's text in the interface language (English when missing there).
-void SetLocalizedText(wxWindow* window, unsigned stringId);
 
 class CLocalizableDialog : public framework::CDialog {
 public:
@@ -17,4 +17,13 @@ public:
 protected:
     // Sets the dialog's own title to the id's text in the interface language.
     void SetLocalizedTitle(unsigned stringId);
+
+    // Captions whose texts come from the string table: bound when the dialog is made, loaded (and
+    // shown) once its controls exist.
+    void BindCaptions(std::span<const resources::CaptionText> captions);
+    void LoadCaptions();
+
+private:
+    std::vector<resources::CaptionText> m_captionIds;
+    std::map<int, std::wstring> m_captions;
 };

@@ -1,17 +1,16 @@
 #include "update_dlg.h"
 
-#include "resources/string_table.h"
 #include "resources/string_ids.h"
 
 namespace {
 
-enum : int {
-    kUpdateNowButton = framework::kIdOk,
-    kIntroText = 1016,
-    kInstalledVersion = 1026,
-    kLatestVersion = 1027,
-    kLatestCaption = 1088,
-    kInstalledCaption = 1089,
+enum : int { kIntroText = 1016, kInstalledVersion = 1026, kLatestVersion = 1027 };
+
+constexpr resources::CaptionText kCaptions[] = {
+    {framework::kIdOk, resources::kTextUpdateNow},
+    {kIntroText, resources::kTextNewVersionIntro},
+    {1089, resources::kCaptionInstalledVersion},
+    {1088, resources::kCaptionLatestVersion},
 };
 
 }  // namespace
@@ -22,17 +21,11 @@ UpdateDlg::UpdateDlg(std::wstring installedVersion, std::wstring latestVersion)
       m_latestVersionText(std::move(latestVersion)) {
     BindText(kInstalledVersion, &m_installedVersionText);
     BindText(kLatestVersion, &m_latestVersionText);
-    BindText(kIntroText, &m_introText);
-    BindText(kInstalledCaption, &m_installedCaption);
-    BindText(kLatestCaption, &m_latestCaption);
+    BindCaptions(kCaptions);
 }
 
 bool UpdateDlg::OnInitDialog() {
-    m_introText = resources::LoadLocalizedString(resources::kTextNewVersionIntro);
-    m_installedCaption = resources::LoadLocalizedString(resources::kCaptionInstalledVersion);
-    m_latestCaption = resources::LoadLocalizedString(resources::kCaptionLatestVersion);
-    SetLocalizedText(Control(kUpdateNowButton), resources::kTextUpdateNow);
     SetLocalizedTitle(resources::kTextNewVersionTitle);
-    WriteBoundTexts();
+    LoadCaptions();
     return true;
 }

@@ -16,7 +16,4 @@ protected:
 private:
     std::wstring m_installedVersionText;
     std::wstring m_latestVersionText;
-    std::wstring m_introText;
-    std::wstring m_installedCaption;
-    std::wstring m_latestCaption;
 };

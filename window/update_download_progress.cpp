@@ -3,13 +3,6 @@
 #include <wx/gauge.h>
 #include <wx/stattext.h>
 
-#include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <thread>
-
-#include "resources/string_table.h"
 #include "resources/string_ids.h"
 #include "update/update_flow.h"
 
@@ -17,10 +10,12 @@ namespace {
 
 enum : int { kStatusText = 1016, kPercentageText = 1024, kProgressBar = 1029 };
 
+constexpr resources::CaptionText kCaptions[] = {{kStatusText, resources::kTextDownloading}};
+
 }  // namespace
 
 UpdateDownloadProgress::UpdateDownloadProgress() : CLocalizableDialog(resources::kDownloadProgressDialog) {
-    BindText(kStatusText, &m_statusText);
+    BindCaptions(kCaptions);
 }
 
 std::vector<framework::CDialog::Route> UpdateDownloadProgress::MessageMap() {
@@ -28,32 +23,15 @@ std::vector<framework::CDialog::Route> UpdateDownloadProgress::MessageMap() {
 }
 
 bool UpdateDownloadProgress::OnInitDialog() {
-    m_statusText = resources::LoadLocalizedString(resources::kTextDownloading);
     SetLocalizedTitle(resources::kTextNewVersionTitle);
-    WriteBoundTexts();
+    LoadCaptions();
     m_windowExists.store(true, std::memory_order_release);
     return true;
 }
 
-// A sent report: queued to the window's thread, and the worker waits until it has been shown. A
-// cancel releases the worker at once, so that a window that is closing never waits on it.
+// The worker waits until its report has been shown; a cancel releases it at once.
 void UpdateDownloadProgress::SendProgress(int percent) {
-    struct Delivery {
-        std::mutex mutex;
-        std::condition_variable shown;
-        bool done = false;
-    };
-    auto delivery = std::make_shared<Delivery>();
-    CallAfter([this, percent, delivery] {
-        OnDownloadProgress(percent);
-        std::lock_guard<std::mutex> guard(delivery->mutex);
-        delivery->done = true;
-        delivery->shown.notify_all();
-    });
-    std::unique_lock<std::mutex> lock(delivery->mutex);
-    while (!delivery->done && !Cancelled()) {
-        delivery->shown.wait_for(lock, std::chrono::milliseconds(10));
-    }
+    SendAndWait([this, percent] { OnDownloadProgress(percent); }, [this] { return Cancelled(); });
 }
 
 void UpdateDownloadProgress::PostProgress(int percent) {

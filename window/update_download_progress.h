@@ -30,7 +30,6 @@ protected:
     void OnCloseBox() override { OnCancelDownload(); }
 
 private:
-    std::wstring m_statusText;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_windowExists{false};
 };

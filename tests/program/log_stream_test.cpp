@@ -5,6 +5,8 @@
 #include <regex>
 
 #include "program/log_stream.h"
+#include "program/program_log.h"
+#include "settings/app_settings.h"
 #include "common/utf8_text.h"
 #include "support/file_contents.h"
 #include "support/scoped_environment.h"
@@ -122,6 +124,29 @@ TEST_F(LogStreamTest, WideTextInTheLocalesCharacterSet) {
     }
     log.Close();
     EXPECT_EQ(ReadWholeFile(NarrowPath()), "Z\xc3\xbcrich \xce\x91\xce\xb8\xce\xae\xce\xbd\xce\xb1\nZ?rich\n");
+}
+
+// A run of the program: the log of the settings' name and level in the temporary folder, with the
+// start line and the end line; below level 3 the file is made but nothing is written.
+TEST_F(LogStreamTest, ARunWritesItsStartAndEndAtTheLevelOfTheSettings) {
+    test_support::ScopedEnvironment environment;
+    environment.Set("TMPDIR", folder_.Path().c_str());
+    const settings::SettingsFiles previous = settings::CurrentSettingsFiles();
+    settings::UseSettingsFiles({folder_ / "user.reg", folder_ / "machine.reg"});
+    for (const std::int32_t level : {0, 3}) {
+        ASSERT_TRUE(settings::WriteSettingDword(settings::kSettingLogLevel, level));
+        ASSERT_TRUE(settings::WriteSettingString(settings::kSettingLogFileName, L"Run" + std::to_wstring(level) + L".log"));
+        program::OpenProgramLog(L"Almanaxium");
+        program::CloseProgramLog();
+    }
+    settings::UseSettingsFiles(previous);
+    EXPECT_EQ(ReadWholeFile(folder_ / "Run0.log"), "");
+    const std::regex expected(
+        "-{77}\n"
+        "\\S+ [\\d:]{8} \\d{3} : Almanaxium was started\n"
+        "\\S+ [\\d:]{8} \\d{3} : ExitInstance\n");
+    const std::string contents = ReadWholeFile(folder_ / "Run3.log");
+    EXPECT_TRUE(std::regex_match(contents, expected)) << contents;
 }
 
 }  // namespace

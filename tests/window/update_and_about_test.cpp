@@ -137,9 +137,9 @@ TEST_F(UpdateAndAbout, AboutBoxInGermanWithItsLinks) {
 }
 
 TEST(LinkColour, FromTheBrightnessOfTheButtonFace) {
-    EXPECT_EQ(CAboutDlg::LinkColour(wxColour(100, 100, 190)), wxColour(153, 153, 255));  // 295
-    EXPECT_EQ(CAboutDlg::LinkColour(wxColour(100, 100, 200)), wxColour(0, 51, 255));    // 300
-    EXPECT_EQ(CAboutDlg::LinkColour(wxColour(239, 239, 239)), wxColour(0, 51, 255));
+    EXPECT_EQ(framework::DrawnLinks::LinkColour(wxColour(100, 100, 190)), wxColour(153, 153, 255));  // 295
+    EXPECT_EQ(framework::DrawnLinks::LinkColour(wxColour(100, 100, 200)), wxColour(0, 51, 255));    // 300
+    EXPECT_EQ(framework::DrawnLinks::LinkColour(wxColour(239, 239, 239)), wxColour(0, 51, 255));
 }
 
 TEST_F(UpdateAndAbout, StoreButtonsOpenTheirPages) {
