@@ -7,34 +7,34 @@
 namespace cli {
 
 void JsonWriter::NewLine() {
-    out_ += '\n';
-    out_.append(2 * hasMembers_.size(), ' ');
+    m_out += '\n';
+    m_out.append(2 * m_hasMembers.size(), ' ');
 }
 
 void JsonWriter::BeforeValue() {
-    if (afterKey_) {
-        afterKey_ = false;
+    if (m_afterKey) {
+        m_afterKey = false;
         return;
     }
-    if (!hasMembers_.empty()) {
-        if (hasMembers_.back()) out_ += ',';
-        hasMembers_.back() = true;
+    if (!m_hasMembers.empty()) {
+        if (m_hasMembers.back()) m_out += ',';
+        m_hasMembers.back() = true;
         NewLine();
     }
 }
 
 void JsonWriter::Open(char bracket) {
     BeforeValue();
-    out_ += bracket;
-    hasMembers_.push_back(false);
+    m_out += bracket;
+    m_hasMembers.push_back(false);
 }
 
 void JsonWriter::Close(char bracket) {
-    const bool hadMembers = hasMembers_.back();
-    hasMembers_.pop_back();
+    const bool hadMembers = m_hasMembers.back();
+    m_hasMembers.pop_back();
     if (hadMembers) NewLine();
-    out_ += bracket;
-    if (hasMembers_.empty()) out_ += '\n';
+    m_out += bracket;
+    if (m_hasMembers.empty()) m_out += '\n';
 }
 
 void JsonWriter::BeginObject() { Open('{'); }
@@ -45,8 +45,8 @@ void JsonWriter::EndArray() { Close(']'); }
 void JsonWriter::Key(std::string_view name) {
     BeforeValue();
     WriteQuoted(name);
-    out_ += ": ";
-    afterKey_ = true;
+    m_out += ": ";
+    m_afterKey = true;
 }
 
 void JsonWriter::Number(double value) {
@@ -58,22 +58,22 @@ void JsonWriter::Number(double value) {
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    out_.append(buffer, result.ptr);
+    m_out.append(buffer, result.ptr);
 }
 
 void JsonWriter::Integer(std::int64_t value) {
     BeforeValue();
-    out_ += std::to_string(value);
+    m_out += std::to_string(value);
 }
 
 void JsonWriter::Bool(bool value) {
     BeforeValue();
-    out_ += value ? "true" : "false";
+    m_out += value ? "true" : "false";
 }
 
 void JsonWriter::Null() {
     BeforeValue();
-    out_ += "null";
+    m_out += "null";
 }
 
 void JsonWriter::String(std::string_view utf8) {
@@ -82,26 +82,26 @@ void JsonWriter::String(std::string_view utf8) {
 }
 
 void JsonWriter::WriteQuoted(std::string_view utf8) {
-    out_ += '"';
+    m_out += '"';
     for (const char ch : utf8) {
         const auto byte = static_cast<unsigned char>(ch);
         switch (ch) {
-            case '"': out_ += "\\\""; break;
-            case '\\': out_ += "\\\\"; break;
-            case '\n': out_ += "\\n"; break;
-            case '\r': out_ += "\\r"; break;
-            case '\t': out_ += "\\t"; break;
+            case '"': m_out += "\\\""; break;
+            case '\\': m_out += "\\\\"; break;
+            case '\n': m_out += "\\n"; break;
+            case '\r': m_out += "\\r"; break;
+            case '\t': m_out += "\\t"; break;
             default:
                 if (byte < 0x20) {
                     char escaped[8];
                     std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-                    out_ += escaped;
+                    m_out += escaped;
                 } else {
-                    out_ += ch;
+                    m_out += ch;
                 }
         }
     }
-    out_ += '"';
+    m_out += '"';
 }
 
 }  // namespace cli

@@ -26,7 +26,7 @@ public:
     void Null();
 
     // The document, ending with a line feed once the outermost value is closed.
-    const std::string& Text() const { return out_; }
+    const std::string& Text() const { return m_out; }
 
 private:
     void BeforeValue();
@@ -35,9 +35,9 @@ private:
     void NewLine();
     void WriteQuoted(std::string_view utf8);
 
-    std::string out_;
-    std::vector<bool> hasMembers_;  // one entry per open object or array
-    bool afterKey_ = false;
+    std::string m_out;
+    std::vector<bool> m_hasMembers;  // one entry per open object or array
+    bool m_afterKey = false;
 };
 
 // A calendar date and clock time as an object of year, month, day, hour, minute and second; for the

@@ -23,18 +23,18 @@ const std::map<std::string_view, ControlKind> kKinds = {
 
 class Tokens {
 public:
-    Tokens(std::string_view line, int lineNumber) : line_(line), lineNumber_(lineNumber) {}
+    Tokens(std::string_view line, int lineNumber) : m_line(line), m_lineNumber(lineNumber) {}
 
     bool AtEnd() {
         SkipBlanks();
-        return line_.empty();
+        return m_line.empty();
     }
 
     std::string_view Word() {
         SkipBlanks();
-        const std::size_t end = line_.find(' ');
-        const std::string_view word = line_.substr(0, end);
-        line_ = end == std::string_view::npos ? std::string_view() : line_.substr(end);
+        const std::size_t end = m_line.find(' ');
+        const std::string_view word = m_line.substr(0, end);
+        m_line = end == std::string_view::npos ? std::string_view() : m_line.substr(end);
         if (word.empty()) Fail("a word is missing");
         return word;
     }
@@ -49,25 +49,25 @@ public:
 
     std::wstring Quoted() {
         SkipBlanks();
-        if (line_.empty() || line_.front() != '"') Fail("a quoted text is missing");
-        const std::size_t close = line_.find('"', 1);
+        if (m_line.empty() || m_line.front() != '"') Fail("a quoted text is missing");
+        const std::size_t close = m_line.find('"', 1);
         if (close == std::string_view::npos) Fail("a quoted text is not closed");
-        const std::string_view text = line_.substr(1, close - 1);
-        line_ = line_.substr(close + 1);
+        const std::string_view text = m_line.substr(1, close - 1);
+        m_line = m_line.substr(close + 1);
         return common::Utf8ToWide(text);
     }
 
     [[noreturn]] void Fail(const std::string& what) const {
-        throw DialogTemplateError("dialog template line " + std::to_string(lineNumber_) + ": " + what);
+        throw DialogTemplateError("dialog template line " + std::to_string(m_lineNumber) + ": " + what);
     }
 
 private:
     void SkipBlanks() {
-        while (!line_.empty() && line_.front() == ' ') line_.remove_prefix(1);
+        while (!m_line.empty() && m_line.front() == ' ') m_line.remove_prefix(1);
     }
 
-    std::string_view line_;
-    int lineNumber_;
+    std::string_view m_line;
+    int m_lineNumber;
 };
 
 }  // namespace

@@ -141,20 +141,20 @@ std::string HomeFolder() {
 class FileLock {
 public:
     explicit FileLock(const std::string& path)
-        : descriptor_(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        if (descriptor_ >= 0) {
-            while (flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
+        : m_descriptor(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        if (m_descriptor >= 0) {
+            while (flock(m_descriptor, LOCK_EX) != 0 && errno == EINTR) {
             }
         }
     }
     ~FileLock() {
-        if (descriptor_ >= 0) ::close(descriptor_);
+        if (m_descriptor >= 0) ::close(m_descriptor);
     }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
 private:
-    int descriptor_;
+    int m_descriptor;
 };
 
 // The new file keeps the permissions of the old one.

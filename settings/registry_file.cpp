@@ -124,7 +124,7 @@ std::string StringValueLine(std::string_view valueName, std::wstring_view text) 
 std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
     if (!IsValidUtf8Text(contents)) return std::nullopt;
     RegistryFile file;
-    file.endsWithLineFeed_ = contents.empty() || contents.back() == '\n';
+    file.m_endsWithLineFeed = contents.empty() || contents.back() == '\n';
     std::string key;
     bool continuation = false;  // a hex value continued over several lines with a trailing "\"
     while (!contents.empty()) {
@@ -141,7 +141,7 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
             continuation = !text.empty() && text.back() == '\\';
             line.key = key;
             line.isContinuation = true;
-            file.lines_.push_back(std::move(line));
+            file.m_lines.push_back(std::move(line));
             continue;
         }
         if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
@@ -153,7 +153,7 @@ std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
             continuation = !text.empty() && text.back() == '\\';
         }
         line.key = key;
-        file.lines_.push_back(std::move(line));
+        file.m_lines.push_back(std::move(line));
     }
     return file;
 }
@@ -162,7 +162,7 @@ std::optional<RegistryValue> RegistryFile::Find(std::string_view keyPath,
                                                 std::string_view valueName) const {
     // The last line of a value counts, as a later line of a registry import overrides an earlier one.
     std::optional<RegistryValue> found;
-    for (const Line& line : lines_) {
+    for (const Line& line : m_lines) {
         if (!line.isValue || !EqualNoCase(line.key, keyPath) ||
             !EqualNoCase(line.valueName, valueName)) {
             continue;
@@ -174,16 +174,16 @@ std::optional<RegistryValue> RegistryFile::Find(std::string_view keyPath,
 
 void RegistryFile::Set(std::string_view keyPath, std::string_view valueName, std::string text) {
     // The last line of the value counts when reading, so it is the one replaced.
-    for (std::size_t i = lines_.size(); i-- > 0;) {
-        Line& line = lines_[i];
+    for (std::size_t i = m_lines.size(); i-- > 0;) {
+        Line& line = m_lines[i];
         if (!line.isValue || !EqualNoCase(line.key, keyPath) || !EqualNoCase(line.valueName, valueName)) {
             continue;
         }
         line.text = std::move(text);
         std::size_t end = i + 1;
-        while (end < lines_.size() && lines_[end].isContinuation) ++end;
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(end));
+        while (end < m_lines.size() && m_lines[end].isContinuation) ++end;
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                     m_lines.begin() + static_cast<std::ptrdiff_t>(end));
         return;
     }
     Line line;
@@ -192,26 +192,26 @@ void RegistryFile::Set(std::string_view keyPath, std::string_view valueName, std
     line.valueName = std::string(valueName);
     line.isValue = true;
     // A new line ends as the file's lines do.
-    line.endsWithCrLf = !lines_.empty() && lines_.front().endsWithCrLf;
+    line.endsWithCrLf = !m_lines.empty() && m_lines.front().endsWithCrLf;
     // Right after the key's line: no line before it can continue into it.
-    for (std::size_t i = lines_.size(); i-- > 0;) {
-        if (lines_[i].isKeyLine && EqualNoCase(lines_[i].key, keyPath)) {
-            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(i + 1), std::move(line));
+    for (std::size_t i = m_lines.size(); i-- > 0;) {
+        if (m_lines[i].isKeyLine && EqualNoCase(m_lines[i].key, keyPath)) {
+            m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(i + 1), std::move(line));
             return;
         }
     }
     // A new key at the end; the blank line before it also ends any value left continuing.
     Line blank;
     blank.endsWithCrLf = line.endsWithCrLf;
-    if (!lines_.empty() && !lines_.back().text.empty()) lines_.push_back(blank);
+    if (!m_lines.empty() && !m_lines.back().text.empty()) m_lines.push_back(blank);
     Line keyLine;
     keyLine.endsWithCrLf = line.endsWithCrLf;
     keyLine.text = "[" + std::string(keyPath) + "]";
     keyLine.key = std::string(keyPath);
     keyLine.isKeyLine = true;
-    lines_.push_back(std::move(keyLine));
-    lines_.push_back(std::move(line));
-    endsWithLineFeed_ = true;
+    m_lines.push_back(std::move(keyLine));
+    m_lines.push_back(std::move(line));
+    m_endsWithLineFeed = true;
 }
 
 void RegistryFile::SetDword(std::string_view keyPath, std::string_view valueName,
@@ -226,10 +226,10 @@ void RegistryFile::SetString(std::string_view keyPath, std::string_view valueNam
 
 std::string RegistryFile::Serialize() const {
     std::string out;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        out += lines_[i].text;
-        if (lines_[i].endsWithCrLf) out += '\r';
-        if (i + 1 < lines_.size() || endsWithLineFeed_) out += '\n';
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        out += m_lines[i].text;
+        if (m_lines[i].endsWithCrLf) out += '\r';
+        if (i + 1 < m_lines.size() || m_endsWithLineFeed) out += '\n';
     }
     return out;
 }

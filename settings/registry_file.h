@@ -53,8 +53,8 @@ private:
 
     void Set(std::string_view keyPath, std::string_view valueName, std::string line);
 
-    std::vector<Line> lines_;
-    bool endsWithLineFeed_ = true;
+    std::vector<Line> m_lines;
+    bool m_endsWithLineFeed = true;
 };
 
 // The value line of a DWORD or string, with the export's escapes (\\ and \"; line breaks as \n).

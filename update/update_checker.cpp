@@ -17,7 +17,7 @@ bool IsValidUtf8(const std::string& bytes) {
 }  // namespace
 
 UpdateChecker::~UpdateChecker() {
-    if (worker_.joinable()) worker_.join();
+    if (m_worker.joinable()) m_worker.join();
 }
 
 bool UpdateChecker::FetchVersionInfo() {
@@ -28,51 +28,51 @@ bool UpdateChecker::FetchVersionInfo() {
         return true;
     };
     const HttpGetResult result =
-        HttpGet(common::WideToUtf8(queryBase_ + productId_), callbacks);
+        HttpGet(common::WideToUtf8(m_queryBase + m_productId), callbacks);
     if (!result.complete) {
         // Nothing answered at all: as the platform does for an address that cannot be opened.
-        if (result.status == 0) lastError_ = result.errorCode;
+        if (result.status == 0) m_lastError = result.errorCode;
         return false;
     }
     // The status is not looked at: an error page delivered in full lacks the elements.
     if (body.empty() || !IsValidUtf8(body)) return false;
-    response_ = common::Utf8ToWide(body);
+    m_response = common::Utf8ToWide(body);
     return true;
 }
 
 bool UpdateChecker::CheckForUpdate(bool& newer, std::wstring& versionText) {
     if (!FetchVersionInfo()) return false;
-    const auto version = ExtractElement(response_, L"version");
+    const auto version = ExtractElement(m_response, L"version");
     if (!version) return false;
     versionText = *version;
-    const auto url = ExtractElement(response_, L"url");
+    const auto url = ExtractElement(m_response, L"url");
     if (!url) return false;
-    downloadAddress_ = *url;
-    if (IsNewerVersion(ParseVersion(versionText), ParseVersion(installedVersion_))) newer = true;
+    m_downloadAddress = *url;
+    if (IsNewerVersion(ParseVersion(versionText), ParseVersion(m_installedVersion))) newer = true;
     return true;
 }
 
 bool UpdateChecker::StartDownload(DownloadProgressSink* progress) {
     if (DownloadRunning()) return false;
-    if (worker_.joinable()) worker_.join();
-    job_.checker = this;
-    job_.progress = progress;
-    job_.downloadAddress = downloadAddress_;
+    if (m_worker.joinable()) m_worker.join();
+    m_job.checker = this;
+    m_job.progress = progress;
+    m_job.downloadAddress = m_downloadAddress;
     try {
-        workerRunning_.store(true, std::memory_order_release);
-        worker_ = std::thread([this] {
-            DownloadWorker(job_);
-            workerRunning_.store(false, std::memory_order_release);
+        m_workerRunning.store(true, std::memory_order_release);
+        m_worker = std::thread([this] {
+            DownloadWorker(m_job);
+            m_workerRunning.store(false, std::memory_order_release);
         });
     } catch (const std::system_error&) {
-        workerRunning_.store(false, std::memory_order_release);
+        m_workerRunning.store(false, std::memory_order_release);
         return false;
     }
     return true;
 }
 
 void UpdateChecker::WaitForWorker() {
-    if (worker_.joinable()) worker_.join();
+    if (m_worker.joinable()) m_worker.join();
 }
 
 }  // namespace update

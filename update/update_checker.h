@@ -38,9 +38,9 @@ public:
     UpdateChecker(const UpdateChecker&) = delete;
     UpdateChecker& operator=(const UpdateChecker&) = delete;
 
-    void SetQueryBase(const std::wstring& queryBase) { queryBase_ = queryBase; }
-    void SetProductId(const std::wstring& productId) { productId_ = productId; }
-    void SetInstalledVersion(const std::wstring& version) { installedVersion_ = version; }
+    void SetQueryBase(const std::wstring& queryBase) { m_queryBase = queryBase; }
+    void SetProductId(const std::wstring& productId) { m_productId = productId; }
+    void SetInstalledVersion(const std::wstring& version) { m_installedVersion = version; }
 
     // One exchange with the service. Sets newer (never clears it) when the service names a version
     // greater than the installed one, and gives the service's version text. Returns whether the
@@ -49,37 +49,37 @@ public:
     // Gets the service's answer into the response: true for a complete, valid UTF-8, non-empty body.
     bool FetchVersionInfo();
 
-    const std::wstring& Response() const { return response_; }
-    const std::wstring& DownloadAddress() const { return downloadAddress_; }
-    std::int32_t LastError() const { return lastError_; }
-    void SetLastError(std::int32_t error) { lastError_ = error; }
+    const std::wstring& Response() const { return m_response; }
+    const std::wstring& DownloadAddress() const { return m_downloadAddress; }
+    std::int32_t LastError() const { return m_lastError; }
+    void SetLastError(std::int32_t error) { m_lastError = error; }
 
     // Starts the worker for the download address, reporting to the progress window. Returns false
     // when no worker could start, and when one is still running (no second worker is started).
     bool StartDownload(DownloadProgressSink* progress);
-    bool DownloadRunning() const { return workerRunning_.load(std::memory_order_acquire); }
+    bool DownloadRunning() const { return m_workerRunning.load(std::memory_order_acquire); }
     // Waits for the worker to end; the caller has cancelled the download first.
     void WaitForWorker();
 
     // Set by the worker once the installer is saved (release); read with acquire.
-    bool InstallerReady() const { return installerReady_.load(std::memory_order_acquire); }
+    bool InstallerReady() const { return m_installerReady.load(std::memory_order_acquire); }
     // The saved installer; read only after InstallerReady has been seen.
-    const std::wstring& InstallerPath() const { return job_.installerPath; }
-    void MarkInstallerReady() { installerReady_.store(true, std::memory_order_release); }
+    const std::wstring& InstallerPath() const { return m_job.installerPath; }
+    void MarkInstallerReady() { m_installerReady.store(true, std::memory_order_release); }
 
-    DownloadJob& Job() { return job_; }
+    DownloadJob& Job() { return m_job; }
 
 private:
-    std::wstring queryBase_ = kUpdateQueryBase;
-    std::wstring productId_ = kProductId;
-    std::wstring installedVersion_;
-    std::wstring response_;
-    std::wstring downloadAddress_;
-    std::int32_t lastError_ = 0;
-    DownloadJob job_;
-    std::thread worker_;
-    std::atomic<bool> workerRunning_{false};
-    std::atomic<bool> installerReady_{false};
+    std::wstring m_queryBase = kUpdateQueryBase;
+    std::wstring m_productId = kProductId;
+    std::wstring m_installedVersion;
+    std::wstring m_response;
+    std::wstring m_downloadAddress;
+    std::int32_t m_lastError = 0;
+    DownloadJob m_job;
+    std::thread m_worker;
+    std::atomic<bool> m_workerRunning{false};
+    std::atomic<bool> m_installerReady{false};
 };
 
 // The worker's procedure: downloads the job's address with progress reports, saves the installer

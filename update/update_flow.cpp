@@ -20,7 +20,7 @@ std::wstring PercentageText(int percent) { return std::to_wstring(percent) + L" 
 CheckResult UpdateFlow::CheckForUpdate() {
     CheckResult result;
     bool newer = false;
-    checker_.CheckForUpdate(newer, result.latestVersion);
+    m_checker.CheckForUpdate(newer, result.latestVersion);
     if (!newer) {
         result.message = resources::LoadPlainString(resources::kTextNoNewVersion);
         return result;
@@ -32,25 +32,25 @@ CheckResult UpdateFlow::CheckForUpdate() {
 
 DownloadStart UpdateFlow::StartDownload(DownloadProgressSink* progress) {
     DownloadStart start;
-    start.started = checker_.StartDownload(progress);
+    start.started = m_checker.StartDownload(progress);
     if (!start.started) {
-        start.message = WithNumber(resources::LoadPlainString(resources::kTextUpdateFailed), checker_.LastError());
+        start.message = WithNumber(resources::LoadPlainString(resources::kTextUpdateFailed), m_checker.LastError());
     }
     return start;
 }
 
 bool UpdateFlow::OnTimer(int timerId) {
-    if (timerId != kInstallerTimer || !checker_.InstallerReady() || installerStarted_) return false;
+    if (timerId != kInstallerTimer || !m_checker.InstallerReady() || m_installerStarted) return false;
     // The timer keeps running while the window closes; the installer starts once.
-    installerStarted_ = true;
-    const std::wstring& path = checker_.InstallerPath();
-    if (!path.empty() && !starter_.StartInstaller(path)) checker_.SetLastError(errno != 0 ? errno : -1);
+    m_installerStarted = true;
+    const std::wstring& path = m_checker.InstallerPath();
+    if (!path.empty() && !m_starter.StartInstaller(path)) m_checker.SetLastError(errno != 0 ? errno : -1);
     return true;
 }
 
 void UpdateFlow::StopDownload(const std::function<void()>& cancelDownload) {
-    if (checker_.DownloadRunning()) cancelDownload();
-    checker_.WaitForWorker();
+    if (m_checker.DownloadRunning()) cancelDownload();
+    m_checker.WaitForWorker();
 }
 
 }  // namespace update

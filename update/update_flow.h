@@ -46,15 +46,15 @@ public:
     static constexpr int kInstallerTimer = 123;
     static constexpr int kInstallerTimerPeriodMs = 100;
 
-    explicit UpdateFlow(InstallerStarter& starter) : starter_(starter) {}
+    explicit UpdateFlow(InstallerStarter& starter) : m_starter(starter) {}
 
-    UpdateChecker& Checker() { return checker_; }
+    UpdateChecker& Checker() { return m_checker; }
 
     // Asks the maker's version service about this product, installed in the version given.
     void UseVersionService(const std::wstring& installedVersion) {
-        checker_.SetQueryBase(kUpdateQueryBase);
-        checker_.SetProductId(kProductId);
-        checker_.SetInstalledVersion(installedVersion);
+        m_checker.SetQueryBase(kUpdateQueryBase);
+        m_checker.SetProductId(kProductId);
+        m_checker.SetInstalledVersion(installedVersion);
     }
 
     // One exchange with the version service, on the caller's thread.
@@ -62,7 +62,7 @@ public:
 
     // True when a download still runs: the window brings its progress window to the front
     // instead of opening another.
-    bool DownloadRunning() const { return checker_.DownloadRunning(); }
+    bool DownloadRunning() const { return m_checker.DownloadRunning(); }
     // Starts the download reporting to the progress window just opened.
     DownloadStart StartDownload(DownloadProgressSink* progress);
 
@@ -75,9 +75,9 @@ public:
     void StopDownload(const std::function<void()>& cancelDownload);
 
 private:
-    InstallerStarter& starter_;
-    UpdateChecker checker_;
-    bool installerStarted_ = false;
+    InstallerStarter& m_starter;
+    UpdateChecker m_checker;
+    bool m_installerStarted = false;
 };
 
 }  // namespace update

@@ -9,13 +9,13 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    explicit Reader(std::string_view text) : m_text(text) {}
 
-    bool AtEnd() const { return pos_ == text_.size(); }
-    char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
+    bool AtEnd() const { return m_pos == m_text.size(); }
+    char Peek() const { return AtEnd() ? '\0' : m_text[m_pos]; }
     bool Accept(char ch) {
         if (Peek() != ch || AtEnd()) return false;
-        ++pos_;
+        ++m_pos;
         return true;
     }
 
@@ -29,14 +29,14 @@ public:
                     return std::nullopt;
                 }
                 name.push_back(ch);
-                ++pos_;
+                ++m_pos;
             }
             if (!Accept('>') || name.size() < 3) return std::nullopt;
             return name;
         }
         while (!AtEnd() && std::isalpha(static_cast<unsigned char>(Peek()))) {
             name.push_back(Peek());
-            ++pos_;
+            ++m_pos;
         }
         if (name.size() < 3) return std::nullopt;
         return name;
@@ -47,7 +47,7 @@ public:
         int digits = 0;
         while (!AtEnd() && std::isdigit(static_cast<unsigned char>(Peek())) && digits < maxDigits) {
             value = value * 10 + (Peek() - '0');
-            ++pos_;
+            ++m_pos;
             ++digits;
         }
         if (digits == 0) return std::nullopt;
@@ -112,8 +112,8 @@ public:
     }
 
 private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 PosixTransition MonthWeekDay(int month, int week, int weekday) {

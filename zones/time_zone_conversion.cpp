@@ -48,7 +48,7 @@ SystemTime FromTicks(std::int64_t ticks) {
     t.wYear = static_cast<std::uint16_t>(year);
     t.wMonth = static_cast<std::uint16_t>(month);
     t.wDay = static_cast<std::uint16_t>(day);
-    t.wDayOfWeek = static_cast<std::uint16_t>((days + 1) % 7);
+    t.wDayOfWeek = static_cast<std::uint16_t>(Weekday(t.wYear, t.wMonth, t.wDay));
     t.wHour = static_cast<std::uint16_t>(rest / (60 * kTicksPerMinute));
     rest %= 60 * kTicksPerMinute;
     t.wMinute = static_cast<std::uint16_t>(rest / kTicksPerMinute);

@@ -4,26 +4,26 @@ namespace zones {
 
 ZoneSelection::ZoneSelection(std::vector<TimeZoneEntry> catalogue, SystemZoneSource systemZone,
                              std::string zoneInfoFolder)
-    : catalogue_(std::move(catalogue)),
-      order_(SortedTimeZoneOrder(catalogue_)),
-      systemZone_(std::move(systemZone)),
-      zoneInfoFolder_(std::move(zoneInfoFolder)) {}
+    : m_catalogue(std::move(catalogue)),
+      m_order(SortedTimeZoneOrder(m_catalogue)),
+      m_systemZone(std::move(systemZone)),
+      m_zoneInfoFolder(std::move(zoneInfoFolder)) {}
 
 std::vector<std::pair<std::wstring, std::size_t>> ZoneSelection::ListItems() const {
     std::vector<std::pair<std::wstring, std::size_t>> items;
-    items.reserve(order_.size());
-    for (const std::size_t entry : order_) items.emplace_back(catalogue_[entry].displayName, entry);
+    items.reserve(m_order.size());
+    for (const std::size_t entry : m_order) items.emplace_back(m_catalogue[entry].displayName, entry);
     return items;
 }
 
 int ZoneSelection::InitialPosition(int storedPosition) const {
-    const std::string systemKey = CatalogueKeyOfSystemZone(catalogue_, systemZone_(), zoneInfoFolder_);
-    return InitialTimeZonePosition(catalogue_, order_, storedPosition, systemKey);
+    const std::string systemKey = CatalogueKeyOfSystemZone(m_catalogue, m_systemZone(), m_zoneInfoFolder);
+    return InitialTimeZonePosition(m_catalogue, m_order, storedPosition, systemKey);
 }
 
 TimeZoneInformation ZoneSelection::RuleAt(int position) const {
     if (const TimeZoneEntry* entry = EntryAt(position)) return entry->rule;
-    return systemZone_().rule.rule;
+    return m_systemZone().rule.rule;
 }
 
 std::optional<std::wstring> ZoneSelection::LabelAt(int position, const astro::CalendarDate& date) const {
@@ -33,8 +33,8 @@ std::optional<std::wstring> ZoneSelection::LabelAt(int position, const astro::Ca
 }
 
 const TimeZoneEntry* ZoneSelection::EntryAt(int position) const {
-    if (position < 0 || static_cast<std::size_t>(position) >= order_.size()) return nullptr;
-    return &catalogue_[order_[static_cast<std::size_t>(position)]];
+    if (position < 0 || static_cast<std::size_t>(position) >= m_order.size()) return nullptr;
+    return &m_catalogue[m_order[static_cast<std::size_t>(position)]];
 }
 
 }  // namespace zones

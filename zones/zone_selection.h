@@ -26,7 +26,7 @@ public:
                            SystemZoneSource systemZone = CurrentSystemTimeZone,
                            std::string zoneInfoFolder = kSystemZoneInfoFolder);
 
-    const std::vector<TimeZoneEntry>& Catalogue() const { return catalogue_; }
+    const std::vector<TimeZoneEntry>& Catalogue() const { return m_catalogue; }
 
     // The list's texts in list order, each with the catalogue position of its zone.
     std::vector<std::pair<std::wstring, std::size_t>> ListItems() const;
@@ -44,10 +44,10 @@ public:
 private:
     const TimeZoneEntry* EntryAt(int position) const;
 
-    std::vector<TimeZoneEntry> catalogue_;
-    std::vector<std::size_t> order_;  // catalogue positions in list order
-    SystemZoneSource systemZone_;
-    std::string zoneInfoFolder_;
+    std::vector<TimeZoneEntry> m_catalogue;
+    std::vector<std::size_t> m_order;  // catalogue positions in list order
+    SystemZoneSource m_systemZone;
+    std::string m_zoneInfoFolder;
 };
 
 }  // namespace zones
