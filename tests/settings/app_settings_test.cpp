@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "settings/app_settings.h"
+#include "settings/window_session.h"
 #include "settings/registry_file.h"
 #include "support/file_contents.h"
 #include "support/temp_folder.h"
@@ -279,6 +280,50 @@ TEST(RegistryFile, ParsesValueLinesAndEscapes) {
     const auto reread = RegistryFile::Parse(copy.Serialize());
     ASSERT_TRUE(reread.has_value());
     EXPECT_EQ(reread->Find("A\\B", "n")->text, L"x\"y\\z\r\n");
+}
+
+// What the main window keeps between runs, written and read back.
+TEST_F(SettingsTest, WindowSessionWritesEveryValueAndTheRectangleOnlyWhenAsked) {
+    EXPECT_FALSE(ReadWindowSession().HasRectangle());
+    const WindowSession first{2, 5, 7, 3, 41, L"52.524370", L"13.410530", 123, 77, 800, 600};
+    WriteWindowSession(first, true);
+    const WindowSession minimized{1, 0, 4, 0, 9, L"-33.9", L"18.4", -32000, -32000, -31840, -31972};
+    struct Case {
+        const char* name;
+        int WindowSession::*field;
+        int afterFirst;
+        int afterMinimized;
+        int settingId;
+    };
+    const Case cases[] = {
+        {"continent", &WindowSession::continent, 2, 1, kSettingContinent},
+        {"country", &WindowSession::country, 5, 0, kSettingCountry},
+        {"city", &WindowSession::city, 7, 4, kSettingCity},
+        {"state", &WindowSession::state, 3, 0, kSettingState},
+        {"zone", &WindowSession::timeZone, 41, 9, kSettingTimeZone},
+        {"left", &WindowSession::left, 123, 123, kSettingWindowPosLeft},
+        {"top", &WindowSession::top, 77, 77, kSettingWindowPosTop},
+        {"right", &WindowSession::right, 800, 800, kSettingWindowPosRight},
+        {"bottom", &WindowSession::bottom, 600, 600, kSettingWindowPosBottom},
+    };
+    const WindowSession read = ReadWindowSession();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(read.*c.field, c.afterFirst);
+        EXPECT_EQ(ReadSettingDword(c.settingId), c.afterFirst);
+    }
+    EXPECT_EQ(read.latitude, L"52.524370");
+    EXPECT_EQ(read.longitude, L"13.410530");
+    EXPECT_TRUE(read.HasRectangle());
+
+    WriteWindowSession(minimized, false);
+    const WindowSession again = ReadWindowSession();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(again.*c.field, c.afterMinimized);
+    }
+    EXPECT_EQ(ReadSavedCoordinates().latitude, L"-33.9");
+    EXPECT_EQ(ReadSavedCoordinates().longitude, L"18.4");
 }
 
 }  // namespace
