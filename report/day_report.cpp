@@ -18,7 +18,7 @@ bool EventInstant(const zones::TimeZoneInformation& rule, const astro::CalendarD
     double timeOfDay = hours - days * 24;
     if (timeOfDay >= 24) timeOfDay = 0;  // a rounding step below a whole day
     return zones::LocalToUniversal(rule, astro::AddDays(date, static_cast<int>(days)), timeOfDay,
-                                    universal);
+                                   universal);
 }
 
 bool RiseRowFirst(const DayEvent& rise, const DayEvent& set) {
