@@ -49,13 +49,20 @@ RiseTransitSet InterpolateRiseSet(double jd0, double ra1, double dec1, double ra
     }
 
     const double gst0 = GreenwichSiderealHours(jd0).gst0;
-    // Local sidereal time at 00:00 UT: events before it belong to the next sidereal day.
-    double theta = gst0 - longitude * c::kRadiansToDegrees / 15 * c::kSolarToSidereal;
-    if (theta < 0) theta = theta + 24;
+    // The Greenwich sidereal time of local mean midnight opens the sidereal day whose events are
+    // the date's: each pair moves by whole sidereal days until its first time lies in
+    // [theta, theta + 24). Theta itself is not wrapped into 0 to 24, since east of Greenwich it
+    // can lie below 0 and west of it at 24 or above, and a wrapped theta picks the events of the
+    // neighbouring date.
+    const double theta = gst0 - longitude * c::kRadiansToDegrees / 15 * c::kSolarToSidereal;
     for (int e = 0; e < 3; ++e) {
-        if (theta > s1[e]) {
+        while (s1[e] < theta) {
             s1[e] = s1[e] + 24;
             s2[e] = s2[e] + 24;
+        }
+        while (s1[e] >= theta + 24) {
+            s1[e] = s1[e] - 24;
+            s2[e] = s2[e] - 24;
         }
     }
 

@@ -6,8 +6,8 @@ sweep of tests/astro/sun_moon_sweep.py.
     make_sun_moon_reference.py OUT.csv
 
 For each case (a seeded draw of dates from 1901 to 2099, latitudes within 65 degrees, every
-longitude, and a clock of offset 0 or of the place's nearest whole hour, followed by a few fixed
-cases) it writes the events of the selected date on that clock, in decimal hours of the date, as
+longitude, each on the clock of the whole hour nearest its local mean time, as a zone's clock is,
+followed by a few fixed cases) it writes the events of the selected date on that clock, in decimal hours of the date, as
 the program reports them: the morning and evening crossings of -6, -12 and -18 degrees by the
 Sun's centre without refraction, and the upper transits of the Sun and of the Moon (seen from the
 place). An event that does not fall on the date is an empty cell.
@@ -20,10 +20,11 @@ import sys
 import ephem
 
 CASE_COUNT = 1200
-# Places and dates where the twilights used to be those of the neighbouring date.
+# Places and dates where the twilights used to be those of the neighbouring date: east of
+# Greenwich after the September equinox, west of it in the evenings before it.
 FIXED = [
     ("2018-10-15", 50.0, 30.0, 0), ("2018-10-15", 50.0, 30.0, 2), ("2021-11-20", 40.0, 30.0, 2),
-    ("2018-03-10", 35.0, -120.0, 0), ("2018-03-10", 35.0, -120.0, -8), ("2022-06-21", 45.0, -120.0, -8),
+    ("2018-08-15", 35.0, -120.0, -8), ("2018-09-15", 35.0, -120.0, -8), ("2022-06-21", 45.0, -120.0, -8),
 ]
 TWILIGHTS = [("civil", "-6"), ("nautical", "-12"), ("astronomical", "-18")]
 COLUMNS = ["date", "lat", "lon", "offset"] + [f"{name}{edge}" for name, _ in TWILIGHTS
@@ -36,7 +37,7 @@ def cases():
     for _ in range(CASE_COUNT):
         year, month, day = rng.randint(1901, 2099), rng.randint(1, 12), rng.randint(1, 28)
         lat, lon = round(rng.uniform(-64.9, 64.9), 3), round(rng.uniform(-180, 180), 3)
-        offset = 0 if rng.random() < 0.5 else max(-12, min(12, round(lon / 15)))
+        offset = max(-12, min(12, round(lon / 15)))
         drawn.append((f"{year:04d}-{month:02d}-{day:02d}", lat, lon, offset))
     return drawn + FIXED
 
