@@ -1,6 +1,8 @@
 // almanaxium-cli: the day report of one date, place and time zone, from the same code as the
 // window, as the window's rows or as JSON, for scripts, tests and benchmarks.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,18 @@ int Refuse(const std::string& message) {
     return 2;
 }
 
+// The whole output, or a message: a full disk or a closed standard output is a failure, not a
+// report that nobody gets.
+int Print(const std::string& output) {
+    errno = 0;
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    const int error = errno;
+    std::fprintf(stderr, "almanaxium-cli: the report could not be written: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -26,10 +40,7 @@ int main(int argc, char** argv) {
     const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
     if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
-    if (options.help) {
-        std::fputs(cli::CliUsage(), stdout);
-        return 0;
-    }
+    if (options.help) return Print(cli::CliUsage());
 
     const program::InterfaceLanguage language =
         options.languageCode.empty() ? program::ChooseInterfaceLanguage()
@@ -66,6 +77,5 @@ int main(int argc, char** argv) {
     } else {
         output = cli::ReportRows(day, *zone);
     }
-    std::fputs(output.c_str(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return Print(output);
 }

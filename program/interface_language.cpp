@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "common/utf8_text.h"
+#include "log_stream.h"
 #include "resources/string_table.h"
 
 namespace program {
@@ -63,15 +65,29 @@ InterfaceLanguage InterfaceLanguageFromEnvironment(const EnvironmentLookup& envi
     return InterfaceLanguageFromName("");
 }
 
-bool ApplyInterfaceLanguage(const InterfaceLanguage& language) {
+std::string ApplyInterfaceLanguage(const InterfaceLanguage& language) {
     resources::SelectStringTable(language.languageCode);
-    return std::setlocale(LC_ALL, language.localeName.c_str()) != nullptr;
+    std::string fallback;
+    for (const KnownLanguage& known : kLanguages) {
+        if (known.code == language.languageCode) {
+            fallback = std::string(known.code) + "_" + std::string(known.homeCountry) + ".UTF-8";
+        }
+    }
+    for (const std::string& name : {language.localeName, fallback}) {
+        if (!name.empty() && std::setlocale(LC_ALL, name.c_str()) != nullptr) return name;
+    }
+    return std::string();
 }
 
 InterfaceLanguage ChooseInterfaceLanguage() {
-    const InterfaceLanguage language =
+    InterfaceLanguage language =
         InterfaceLanguageFromEnvironment([](const char* name) { return std::getenv(name); });
-    ApplyInterfaceLanguage(language);
+    const std::string used = ApplyInterfaceLanguage(language);
+    theLog.SetLineLevel(3);
+    theLog << LogTimestamp << L"Interface language " << common::Utf8ToWide(language.languageCode)
+           << L", locale " << common::Utf8ToWide(used.empty() ? "unchanged: " + language.localeName + " is missing" : used)
+           << std::endl;
+    if (!used.empty()) language.localeName = used;
     return language;
 }
 

@@ -24,11 +24,14 @@ InterfaceLanguage InterfaceLanguageFromEnvironment(const EnvironmentLookup& envi
 // The language of an explicit code ("de" or "de_AT.UTF-8"), as the environment's would be.
 InterfaceLanguage InterfaceLanguageFromName(const std::string& name);
 
-// Sets the process locale (a locale the system lacks leaves the previous one in force) and selects
-// the language's string table. Returns whether the locale was set.
-bool ApplyInterfaceLanguage(const InterfaceLanguage& language);
+// Sets the process locale and selects the language's string table. The locale is the language's
+// own; when the system lacks it, the interface language's default one (en_US.UTF-8 for English),
+// so that dates keep their four-digit years and times their AM/PM; when it lacks both, the previous
+// locale stays. Returns the locale now set, empty when neither could be.
+std::string ApplyInterfaceLanguage(const InterfaceLanguage& language);
 
-// InterfaceLanguageFromEnvironment of the real environment, applied.
+// InterfaceLanguageFromEnvironment of the real environment, applied, with the locale that was set
+// (the log says which).
 InterfaceLanguage ChooseInterfaceLanguage();
 
 }  // namespace program

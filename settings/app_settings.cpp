@@ -141,7 +141,7 @@ std::string HomeFolder() {
 class FileLock {
 public:
     explicit FileLock(const std::string& path)
-        : m_descriptor(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        : m_descriptor(::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
         if (m_descriptor >= 0) {
             while (flock(m_descriptor, LOCK_EX) != 0 && errno == EINTR) {
             }
@@ -157,24 +157,45 @@ private:
     int m_descriptor;
 };
 
-// The new file keeps the permissions of the old one.
+// The new file keeps the permissions of the old one; a new file is the user's alone, since it
+// holds the coordinates of their home.
 bool ReplaceFile(const std::string& path, const std::string& contents) {
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0600;
     return common::ReplaceFileWhole(path, contents, mode);
+}
+
+// The file a write replaces: the settings file, or the file its links lead to (a settings file
+// kept in a dotfiles folder), so that the links stay. Empty for a loop of links.
+std::string WriteTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path target = path;
+    std::error_code error;
+    for (int hop = 0; hop < 40 && fs::is_symlink(target, error); ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) return std::string();
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    if (fs::is_symlink(target, error)) return std::string();
+    return target.lexically_normal().string();
 }
 
 template <typename Change>
 bool WriteSetting(int id, Change change) {
     const auto key = GetSettingKey(id);
     if (!key) return false;
-    const std::string& path = CurrentSettingsFiles().user;
+    const std::string path = WriteTarget(CurrentSettingsFiles().user);
+    if (path.empty()) return false;
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
 
     FileLock lock(path);
     std::optional<RegistryFile> file;
-    if (std::filesystem::is_regular_file(path, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status)) {
+        // A device, a pipe or a folder in the file's place is not a settings file: it is left
+        // alone and nothing is written.
+        if (!std::filesystem::is_regular_file(status)) return false;
         file = LoadFile(path);
         if (!file) {
             // A damaged file is kept aside rather than lost, and a new one begins.
@@ -183,7 +204,11 @@ bool WriteSetting(int id, Change change) {
     }
     if (!file) file = RegistryFile::Parse("");
     change(*file, *key);
-    return ReplaceFile(path, file->Serialize());
+    const std::string contents = file->Serialize();
+    // A write that would make the file too large to be read again is refused: the file stays as
+    // it was, every value in it readable, rather than judged damaged by the next read.
+    if (contents.size() > kLargestSettingsFile) return false;
+    return ReplaceFile(path, contents);
 }
 
 std::mutex filesMutex;

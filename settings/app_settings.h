@@ -56,8 +56,11 @@ std::int32_t ReadSettingDword(int id);
 std::wstring ReadSettingString(int id);
 
 // Replaces the user's file at once (write a temporary file beside it, then rename), keeping every
-// other line of it; creates its folder when missing. Failures leave the old file as it was.
-// Returns whether the value was written.
+// other line of it; creates its folder when missing, and a new file readable by the user alone.
+// A settings file that is a link has the file it leads to replaced, and stays a link. Nothing is
+// written, and false returned, when the write fails, when something other than a file (a device, a
+// pipe, a folder) stands in the file's place, or when the file would grow past the size a read
+// takes; the old file then stays as it was. Returns whether the value was written.
 bool WriteSettingDword(int id, std::int32_t value);
 bool WriteSettingString(int id, const std::wstring& text);
 

@@ -132,7 +132,9 @@ int InitialTimeZonePosition(const std::vector<TimeZoneEntry>& catalogue,
                             const std::vector<std::size_t>& sortedOrder, int storedPosition,
                             const std::string& systemZoneKey) {
     const int size = static_cast<int>(sortedOrder.size());
-    if (storedPosition != -1) return storedPosition >= 0 && storedPosition < size ? storedPosition : -1;
+    if (storedPosition >= 0 && storedPosition < size) return storedPosition;
+    // No stored position, or one from a longer list (a settings file of another computer): the
+    // first run's choice, rather than a report in UT beside an empty list.
     if (size == 0) return -1;
     // The last matching entry in catalogue order counts; keys are unique, so there is at most one.
     int match = -1;

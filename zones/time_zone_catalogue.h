@@ -48,9 +48,9 @@ std::wstring UtcOffsetPrefix(std::int32_t biasMinutes);
 // compared without regard to case; equal names keep the catalogue order.
 std::vector<std::size_t> SortedTimeZoneOrder(const std::vector<TimeZoneEntry>& catalogue);
 
-// The list position to select when the window opens: the stored position when there is one (-1
-// when it lies outside the list); on a first run (stored position -1) the position of the zone of
-// the operating system, or 0 when it is not in the list. -1 for an empty list.
+// The list position to select when the window opens: the stored position when it lies in the
+// list; else (a first run stores -1) the position of the zone of the operating system, or 0 when
+// it is not in the list. -1 for an empty list.
 int InitialTimeZonePosition(const std::vector<TimeZoneEntry>& catalogue,
                             const std::vector<std::size_t>& sortedOrder, int storedPosition,
                             const std::string& systemZoneKey);

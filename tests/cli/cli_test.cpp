@@ -1,6 +1,8 @@
 // almanaxium-cli: its argument checks and the JSON it prints, run as the real program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "astro/astronomy.h"
@@ -292,6 +294,25 @@ TEST(AlmanaxiumCliReport, FixedOffsetZoneAndSouthernPicture) {
     EXPECT_EQ(doc["report"]["utcOffsetHours"], 5.75);
     EXPECT_TRUE(doc["report"]["southernHemisphere"].get<bool>());
     EXPECT_EQ(doc["phasePicture"], 290);
+}
+
+TEST(AlmanaxiumCliReport, AFailedWriteOfTheOutputIsReported) {
+    // Standard output on a full disk, and closed, in every output format.
+    for (const char* redirect : {"> /dev/full", ">&-"}) {
+        for (const std::vector<std::string>& format :
+             {std::vector<std::string>{}, {"--json"}, {"--help"}}) {
+            std::vector<std::string> arguments = {"-c", std::string("exec \"$0\" \"$@\" ") + redirect,
+                                                  ALMANAXIUM_CLI_PATH, "--date", "2018-06-21",
+                                                  "--lat", "52.5", "--lon", "13.4", "--offset", "2"};
+            arguments.insert(arguments.end(), format.begin(), format.end());
+            const auto run = test_support::RunProcess("/bin/sh", arguments, kPlainEnvironment);
+            const std::string shown = std::string(redirect) + " " + (format.empty() ? "" : format[0]);
+            EXPECT_EQ(run.exitStatus, 1) << shown;
+            EXPECT_TRUE(Contains(run.standardError, "almanaxium-cli: the report could not be written"))
+                << shown << ": " << run.standardError;
+            EXPECT_EQ(std::count(run.standardError.begin(), run.standardError.end(), '\n'), 1) << shown;
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The interface language and the process locale chosen from the environment.
 #include <gtest/gtest.h>
 
+#include <ctime>
+
 #include <clocale>
 #include <cstdio>
 #include <map>
@@ -55,17 +57,39 @@ TEST(InterfaceLanguageFromName, CodeAndLocale) {
 
 TEST(ApplyInterfaceLanguage, SetsTheLocaleAndTheTable) {
     test_support::ScopedLocale restore("C");
-    ASSERT_TRUE(program::ApplyInterfaceLanguage({"de", "de_DE.UTF-8"}))
+    ASSERT_EQ(program::ApplyInterfaceLanguage({"de", "de_DE.UTF-8"}), "de_DE.UTF-8")
         << "the locale is missing; scripts/test.sh generates it";
     char number[16];
     std::snprintf(number, sizeof number, "%.1f", 12.3);
     EXPECT_STREQ(number, "12,3");
     EXPECT_EQ(resources::SelectedLanguageCode(), "de");
-    // A locale the system lacks leaves the previous one in force.
-    EXPECT_FALSE(program::ApplyInterfaceLanguage({"en", "xx_NOWHERE.UTF-8"}));
+    // A locale the system lacks gives way to the interface language's default one, whose dates
+    // keep their four-digit years.
+    const struct {
+        program::InterfaceLanguage language;
+        const char* used;
+        const char* date;  // 2024-06-21 as %x
+    } fallbacks[] = {
+        {program::InterfaceLanguageFromName("tr_TR.UTF-8"), "en_US.UTF-8", "06/21/2024"},
+        {program::InterfaceLanguageFromName("xx:de"), "en_US.UTF-8", "06/21/2024"},
+        {{"en", "xx_NOWHERE.UTF-8"}, "en_US.UTF-8", "06/21/2024"},
+        {{"de", "de_XX.UTF-8"}, "de_DE.UTF-8", "21.06.2024"},
+    };
+    for (const auto& c : fallbacks) {
+        EXPECT_EQ(program::ApplyInterfaceLanguage(c.language), c.used) << c.language.localeName;
+        std::tm day{};
+        day.tm_year = 124;
+        day.tm_mon = 5;
+        day.tm_mday = 21;
+        char text[32];
+        std::strftime(text, sizeof text, "%x", &day);
+        EXPECT_STREQ(text, c.date) << c.language.localeName;
+    }
+    EXPECT_EQ(resources::SelectedLanguageCode(), "de");
+    // Without either locale the previous one stays.
+    EXPECT_EQ(program::ApplyInterfaceLanguage({"xx", "xx_NOWHERE.UTF-8"}), "");
     std::snprintf(number, sizeof number, "%.1f", 12.3);
     EXPECT_STREQ(number, "12,3");
-    EXPECT_EQ(resources::SelectedLanguageCode(), "en");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <random>
+#include <map>
+#include <functional>
 
 #include "settings/app_settings.h"
 #include "settings/window_session.h"
@@ -187,11 +190,98 @@ TEST_F(SettingsTest, WriteOverADamagedFileKeepsItAside) {
     EXPECT_EQ(ReadWholeFile(files_.user + ".damaged"), damaged);
 }
 
-TEST_F(SettingsTest, FolderInThePlaceOfTheFileIsLeftAlone) {
-    fs::create_directories(files_.user);
-    EXPECT_FALSE(WriteSettingDword(kSettingCity, 2));
-    EXPECT_TRUE(fs::is_directory(files_.user));
-    EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+TEST_F(SettingsTest, WhatIsNotAFileInThePlaceOfTheFileIsLeftAlone) {
+    // A folder, a pipe (which a read must not wait on), a link to a device and a loop of links:
+    // each reads as absent, and a write writes nothing and leaves it as it was.
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        fs::file_type type;
+    } cases[] = {
+        {"folder", [](const std::string& path) { fs::create_directories(path); }, fs::file_type::directory},
+        {"pipe", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {"link to /dev/zero", [](const std::string& path) { fs::create_symlink("/dev/zero", path); },
+         fs::file_type::symlink},
+        {"loop of links", [](const std::string& path) { fs::create_symlink(path, path); }, fs::file_type::symlink},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(files_.user);
+        fs::create_directories(fs::path(files_.user).parent_path());
+        c.make(files_.user);
+        EXPECT_EQ(ReadSettingDword(kSettingCity), 0);
+        EXPECT_FALSE(WriteSettingDword(kSettingCity, 2));
+        EXPECT_EQ(fs::symlink_status(files_.user).type(), c.type);
+        EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+    }
+}
+
+TEST_F(SettingsTest, ALinkStaysALinkAndANewFileIsTheUsersAlone) {
+    // A new file: mode 0600, as it holds the home coordinates; an existing file keeps its mode.
+    ASSERT_TRUE(WriteSettingString(kSettingLatitude, L"52.5"));
+    EXPECT_EQ(fs::status(files_.user).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(files_.user, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteSettingString(kSettingLatitude, L"52.6"));
+    EXPECT_EQ(fs::status(files_.user).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // The settings file as a link into a dotfiles folder, through a second link: the file at the
+    // end is replaced, the links stay, and every write lands there.
+    const std::string dotfiles = folder_ / "dotfiles/qelt/Almanaxium2.reg";
+    fs::create_directories(fs::path(dotfiles).parent_path());
+    fs::rename(files_.user, dotfiles);
+    fs::create_symlink("qelt/Almanaxium2.reg", folder_ / "dotfiles/current.reg");
+    fs::create_symlink(fs::relative(folder_ / "dotfiles/current.reg", fs::path(files_.user).parent_path()), files_.user);
+    for (const std::int32_t city : {5, 6}) {
+        ASSERT_TRUE(WriteSettingDword(kSettingCity, city));
+        EXPECT_TRUE(fs::is_symlink(files_.user));
+        EXPECT_TRUE(fs::is_symlink(folder_ / "dotfiles/current.reg"));
+        EXPECT_EQ(ReadSettingDword(kSettingCity), city);
+        EXPECT_EQ(ReadSettingString(kSettingLatitude), L"52.6");
+    }
+    EXPECT_NE(ReadWholeFile(dotfiles).find("\"City\"=dword:00000006"), std::string::npos);
+    // A link whose file does not exist yet: the file is made at its end.
+    fs::remove(dotfiles);
+    ASSERT_TRUE(WriteSettingDword(kSettingCity, 7));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dotfiles)));
+    EXPECT_TRUE(fs::is_symlink(files_.user));
+}
+
+// Any sequence of the program's own writes on a file of any size it reads: the user's own lines
+// survive, what was written reads back, and the file never becomes one that reads as damaged (a
+// write that would push it past the read limit is refused and changes nothing).
+TEST_F(SettingsTest, TheProgramsWritesNeverLoseTheUsersLinesNearTheSizeLimit) {
+    std::mt19937 random(15);
+    const int ids[] = {kSettingContinent, kSettingCity, kSettingTimeZone, kSettingWindowPosLeft,
+                       kSettingWindowPosBottom, kSettingLatitude, kSettingLongitude};
+    const std::string own = "[Software\\Qelt\\Almanaxium2\\Mine]\n\"Own\"=\"kept\"\n";
+    for (int round = 0; round < 12; ++round) {
+        // Up to the limit, and in the last rounds within a few writes of it.
+        const std::size_t limit = 1 << 20;
+        const std::size_t size = round < 8 ? random() % limit : limit - 40 - random() % 200;
+        std::string contents = own;
+        while (contents.size() + 16 <= size) contents += "; the user's note\n";
+        if (contents.size() < size) contents += std::string(size - contents.size() - 1, ';') + "\n";
+        WriteUser(contents);
+        std::map<int, std::wstring> written;
+        for (int step = 0; step < 10; ++step) {
+            const int id = ids[random() % std::size(ids)];
+            const std::int32_t number = static_cast<std::int32_t>(random() % 100000);
+            const bool text = id == kSettingLatitude || id == kSettingLongitude;
+            const bool ok = text ? WriteSettingString(id, std::to_wstring(number))
+                                 : WriteSettingDword(id, number);
+            if (ok) written[id] = std::to_wstring(number);
+            const std::string now = ReadWholeFile(files_.user);
+            ASSERT_LE(now.size(), limit) << "round " << round << " step " << step;
+            ASSERT_EQ(now.find(own), 0u) << "round " << round;
+            ASSERT_NE(now.find("; the user's note\n"), std::string::npos);
+            EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+        }
+        for (const auto& [id, value] : written) {
+            const bool text = id == kSettingLatitude || id == kSettingLongitude;
+            EXPECT_EQ(text ? ReadSettingString(id) : std::to_wstring(ReadSettingDword(id)), value)
+                << "round " << round << " id " << id;
+        }
+    }
 }
 
 TEST_F(SettingsTest, FailedWriteLeavesTheOldFile) {

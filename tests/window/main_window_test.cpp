@@ -5,8 +5,11 @@
 
 #include <cmath>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "main_window_fixture.h"
+#include "support/file_contents.h"
 #include "places/coordinate_text.h"
 
 namespace {
@@ -217,6 +220,24 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     EXPECT_EQ(ListText(kTimeZoneList), zone);
     EXPECT_EQ(Window().GetPosition(), position);
     EXPECT_NEAR(Window().Latitude(), 52.52, 0.05);
+}
+
+// A settings file of the user's own keys and comments just under the read limit: the close's
+// writes that would push it over are refused, and the file stays whole and readable.
+TEST_F(MainWindow, CloseKeepsASettingsFileNearTheSizeLimitWhole) {
+    std::string contents = "[Software\\Qelt\\Almanaxium2]\n\"Country\"=dword:00000003\n"
+                           "[Software\\Mine]\n\"Own\"=\"kept\"\n";
+    while (contents.size() + 20 < 1048476) contents += "; a line of my own\n";
+    contents += std::string(1048476 - contents.size() - 1, ';') + "\n";
+    std::filesystem::create_directories(std::filesystem::path(files_.user).parent_path());
+    std::ofstream(files_.user, std::ios::binary) << contents;
+    Open("en");
+    Close();
+    EXPECT_FALSE(std::filesystem::exists(files_.user + ".damaged"));
+    const std::string after = test_support::ReadWholeFile(files_.user);
+    EXPECT_LE(after.size(), 1u << 20);
+    EXPECT_NE(after.find("[Software\\Mine]\n\"Own\"=\"kept\"\n; a line of my own\n"), std::string::npos);
+    EXPECT_EQ(settings::ReadSettingDword(kSettingCountry), 3) << "the file still reads";
 }
 
 TEST_F(MainWindow, OnePhaseBitmapAliveAfterManyDates) {

@@ -122,11 +122,11 @@ TEST(InitialTimeZonePosition, FirstRunStoredAndOutOfRange) {
     // Not in the list: the first item.
     EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, -1, "Mars/Olympus"), 0);
     EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, -1, ""), 0);
-    // A stored position is taken as it is; outside the list nothing is selected.
+    // A stored position in the list is taken as it is; one outside it counts as none stored.
     EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, 7, "Europe/Berlin"), 7);
     EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, size - 1, "UTC"), size - 1);
-    EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, size, "UTC"), -1);
-    EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, -5, "UTC"), -1);
+    EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, size, "UTC"), utc);
+    EXPECT_EQ(zones::InitialTimeZonePosition(catalogue, order, -5, "Europe/Berlin"), berlin);
     EXPECT_EQ(zones::InitialTimeZonePosition({}, {}, -1, "UTC"), -1);
 }
 
