@@ -1,16 +1,74 @@
 #include "log_stream.h"
 
+#include <fcntl.h>
 #include <locale.h>
+#include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
+#include <cerrno>
 #include <cwchar>
-#include <filesystem>
 
 #include "common/utf8_text.h"
 
 CLogStream theLog;
+
+CLogFileBuffer::CLogFileBuffer() { setp(m_buffer, m_buffer + sizeof m_buffer); }
+
+CLogFileBuffer::~CLogFileBuffer() { Close(); }
+
+bool CLogFileBuffer::Open(const std::string& path) {
+    Close();
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+    if (descriptor < 0) return false;
+    // Checked on the opened file itself, so that nothing can be swapped in between.
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || info.st_uid != ::geteuid()) {
+        ::close(descriptor);
+        return false;
+    }
+    m_descriptor = descriptor;
+    setp(m_buffer, m_buffer + sizeof m_buffer);
+    return true;
+}
+
+void CLogFileBuffer::Close() {
+    if (m_descriptor < 0) return;
+    Flush();
+    ::close(m_descriptor);
+    m_descriptor = -1;
+}
+
+bool CLogFileBuffer::Flush() {
+    const char* data = pbase();
+    std::size_t left = static_cast<std::size_t>(pptr() - pbase());
+    bool ok = m_descriptor >= 0 || left == 0;
+    while (ok && left > 0) {
+        const ssize_t n = ::write(m_descriptor, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    setp(m_buffer, m_buffer + sizeof m_buffer);  // what could not be written is dropped
+    return ok;
+}
+
+CLogFileBuffer::int_type CLogFileBuffer::overflow(int_type ch) {
+    if (m_descriptor < 0 || !Flush()) return traits_type::eof();
+    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+    *pptr() = traits_type::to_char_type(ch);
+    pbump(1);
+    return ch;
+}
+
+int CLogFileBuffer::sync() { return m_descriptor >= 0 && Flush() ? 0 : -1; }
 
 CLogStream::CLogStream() : std::ostream(&m_fileBuffer) {}
 
@@ -25,24 +83,23 @@ void CLogStream::Open(const std::wstring& path, std::uint16_t level, std::int32_
     OpenForAppending();
 }
 
-void CLogStream::Close() {
-    if (m_fileBuffer.is_open()) m_fileBuffer.close();
-}
+void CLogStream::Close() { m_fileBuffer.Close(); }
 
 void CLogStream::OpenForAppending() {
-    if (m_fileBuffer.is_open()) return;
-    m_fileBuffer.open(common::WideToUtf8(m_path), std::ios::in | std::ios::app);
+    if (m_fileBuffer.IsOpen()) return;
+    m_fileBuffer.Open(common::WideToUtf8(m_path));
     clear();
 }
 
 void CLogStream::RotateIfTooLarge() {
     const std::string path = common::WideToUtf8(m_path);
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) return;
+    // A link or another user's file is never the log: it is neither measured nor moved.
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) return;
+    const auto size = static_cast<std::uint64_t>(info.st_size);
     // The limit is widened with its sign and compared unsigned: a negative limit never rotates.
     const auto limit = static_cast<std::uint64_t>(static_cast<std::int64_t>(m_maxSize));
-    if (static_cast<std::uint64_t>(size) <= limit) return;
+    if (size <= limit) return;
     Close();
     const std::string backup = path + "_1";
     std::remove(backup.c_str());
@@ -88,20 +145,23 @@ CLogStream& LogTimestamp(CLogStream& stream) {
     tm local {};
     localtime_r(&seconds, &local);
     // The user's own date and time formats, not the interface language's locale.
-    char date[64] = "";
-    char clock[64] = "";
     const locale_t userTime = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(nullptr));
-    if (userTime != static_cast<locale_t>(nullptr)) {
-        strftime_l(date, sizeof date, "%x", &local, userTime);
-        strftime_l(clock, sizeof clock, "%X", &local, userTime);
-        freelocale(userTime);
-    } else {
-        strftime(date, sizeof date, "%x", &local);
-        strftime(clock, sizeof clock, "%X", &local);
-    }
+    const std::string date = FormatLogTime("%x", local, userTime);
+    const std::string clock = FormatLogTime("%X", local, userTime);
+    if (userTime != static_cast<locale_t>(nullptr)) freelocale(userTime);
     std::ostream& out = stream;
     out << date << ' ' << clock << ' ';
     stream << milliseconds;
     out << " : ";
     return stream;
+}
+
+std::string FormatLogTime(const char* format, const tm& time, locale_t locale) {
+    char text[64];
+    // strftime gives 0 both for a text that does not fit and for an empty one; the buffer's
+    // contents are then unspecified and never reach the log.
+    const std::size_t length = locale != static_cast<locale_t>(nullptr)
+                                   ? strftime_l(text, sizeof text, format, &time, locale)
+                                   : strftime(text, sizeof text, format, &time);
+    return length == 0 ? std::string(kLogTimeFallback) : std::string(text, length);
 }

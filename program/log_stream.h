@@ -3,10 +3,40 @@
 // rotated to a single "_1" backup at opening when it has grown beyond its size limit.
 #pragma once
 
+#include <locale.h>
+#include <time.h>
+
 #include <cstdint>
-#include <fstream>
 #include <ostream>
+#include <streambuf>
 #include <string>
+
+// A text stream buffer appending to one file descriptor; every sync (each std::endl) puts what was
+// written on disk at once. Without a file every write fails.
+class CLogFileBuffer : public std::streambuf {
+public:
+    CLogFileBuffer();
+    ~CLogFileBuffer() override;
+    CLogFileBuffer(const CLogFileBuffer&) = delete;
+    CLogFileBuffer& operator=(const CLogFileBuffer&) = delete;
+
+    // Opens the file for appending, created with mode 0600 when missing. A link at the path is not
+    // followed and a file of another user is not written: in the shared temporary folder either
+    // could lead the log into someone else's file.
+    bool Open(const std::string& path);
+    void Close();
+    bool IsOpen() const { return m_descriptor >= 0; }
+
+protected:
+    int_type overflow(int_type ch) override;
+    int sync() override;
+
+private:
+    bool Flush();
+
+    int m_descriptor = -1;
+    char m_buffer[4096];
+};
 
 class CLogStream : public std::ostream {
 public:
@@ -16,8 +46,9 @@ public:
     CLogStream& operator=(const CLogStream&) = delete;
 
     // Takes the level, the size limit in bytes and the path; rotates; opens the file for appending
-    // (created when missing). A file that cannot be opened leaves the stream without one: every
-    // later write fails quietly.
+    // (created when missing, mode 0600). A file that cannot be opened, a link and a file of another
+    // user leave the stream without one: every later write fails quietly. Only a file of the user's
+    // own is rotated.
     void Open(const std::wstring& path, std::uint16_t level, std::int32_t maxSize);
     void Close();
 
@@ -43,11 +74,16 @@ private:
     std::uint16_t m_lineLevel = 1;
     std::int32_t m_maxSize = 500000;
     std::wstring m_path;
-    std::filebuf m_fileBuffer;
+    CLogFileBuffer m_fileBuffer;
 };
 
 // Writes "date time milliseconds : " with the user's date and time formats.
 CLogStream& LogTimestamp(CLogStream& stream);
+
+// The time in a strftime format and locale (the global one for none), in at most 63 bytes; when the
+// text is empty or does not fit, kLogTimeFallback stands in its place.
+std::string FormatLogTime(const char* format, const tm& time, locale_t locale);
+inline constexpr const char* kLogTimeFallback = "--";
 
 // The log of the process.
 extern CLogStream theLog;

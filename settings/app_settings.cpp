@@ -11,7 +11,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <string>
 #include <string_view>
+#include <system_error>
+#include <utility>
 
 #include "common/replace_file.h"
 #include "registry_file.h"
@@ -69,6 +72,8 @@ constexpr std::size_t kMaxKeyPath = 259;
 constexpr std::size_t kMaxStringUnits = 129;
 // A settings file is a few hundred bytes; a far larger one is not ours.
 constexpr std::uintmax_t kLargestSettingsFile = 1 << 20;
+// Copies of damaged files kept aside; past them a write over another damaged file is refused.
+constexpr int kMostDamagedCopies = 1000;
 
 const SettingRow* FindSetting(int id) {
     for (const SettingRow& row : kSettings) {
@@ -97,26 +102,39 @@ std::size_t Utf16Length(std::wstring_view text) {
     return units;
 }
 
-// The parsed file, or nothing when it is missing, unreadable, too large or damaged.
-std::optional<RegistryFile> LoadFile(const std::string& path) {
+// What a read of a settings file found. A file that cannot be read (its mode, an I/O error) is
+// told apart from a damaged one: its text may be whole, so a write must not take its place.
+struct LoadedFile {
+    enum class State { kAbsent, kUnreadable, kDamaged, kRead };
+    State state = State::kAbsent;
+    std::optional<RegistryFile> file;  // for kRead
+};
+
+LoadedFile LoadFile(const std::string& path) {
+    using State = LoadedFile::State;
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kLargestSettingsFile) return std::nullopt;
+    if (error) {
+        return {error == std::errc::no_such_file_or_directory ? State::kAbsent : State::kUnreadable, {}};
+    }
+    if (size > kLargestSettingsFile) return {State::kDamaged, {}};
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::nullopt;
+    if (file == nullptr) return {errno == ENOENT ? State::kAbsent : State::kUnreadable, {}};
     std::string contents(static_cast<std::size_t>(size), '\0');
     const std::size_t got = std::fread(contents.data(), 1, contents.size(), file);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (failed) return std::nullopt;
+    if (failed) return {State::kUnreadable, {}};
     contents.resize(got);
-    return RegistryFile::Parse(contents);
+    auto parsed = RegistryFile::Parse(contents);
+    if (!parsed) return {State::kDamaged, {}};
+    return {State::kRead, std::move(parsed)};
 }
 
 std::optional<RegistryValue> FindValue(const SettingRow& row, const SettingKey& key) {
     const SettingsFiles& files = CurrentSettingsFiles();
     for (const std::string* path : {&files.user, &files.machine}) {
-        const auto file = LoadFile(*path);
+        const auto file = LoadFile(*path).file;
         if (!file) continue;
         const auto value = file->Find(key.path, key.valueName);
         if (!value) continue;
@@ -180,6 +198,23 @@ std::string WriteTarget(const std::string& path) {
     return target.lexically_normal().string();
 }
 
+// Keeps a damaged file aside as "<file>.damaged", or, when that name is taken, as the first free
+// one of "<file>.damaged.1", "<file>.damaged.2", ...: a copy kept earlier is never overwritten, as
+// each may be the only copy of the user's values. The name is taken without replacing anything
+// (a rename that refuses an existing name, or a hard link where the file system lacks it).
+bool KeepDamagedFileAside(const std::string& path) {
+    for (int number = 0; number < kMostDamagedCopies; ++number) {
+        const std::string aside = path + ".damaged" + (number == 0 ? "" : "." + std::to_string(number));
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return true;
+        if (errno == EEXIST) continue;
+        if (errno != EINVAL && errno != ENOSYS) return false;
+        // The file stays under its name as well; the write's rename then takes that name over.
+        if (::link(path.c_str(), aside.c_str()) == 0) return true;
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 template <typename Change>
 bool WriteSetting(int id, Change change) {
     const auto key = GetSettingKey(id);
@@ -196,11 +231,13 @@ bool WriteSetting(int id, Change change) {
         // A device, a pipe or a folder in the file's place is not a settings file: it is left
         // alone and nothing is written.
         if (!std::filesystem::is_regular_file(status)) return false;
-        file = LoadFile(path);
-        if (!file) {
-            // A damaged file is kept aside rather than lost, and a new one begins.
-            std::rename(path.c_str(), (path + ".damaged").c_str());
-        }
+        LoadedFile loaded = LoadFile(path);
+        // A file that cannot be read may hold every value whole: it is left as it is.
+        if (loaded.state == LoadedFile::State::kUnreadable) return false;
+        // A damaged file is kept aside rather than lost, and a new one begins; when it cannot be
+        // kept, nothing is written.
+        if (loaded.state == LoadedFile::State::kDamaged && !KeepDamagedFileAside(path)) return false;
+        file = std::move(loaded.file);
     }
     if (!file) file = RegistryFile::Parse("");
     change(*file, *key);

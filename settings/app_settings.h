@@ -59,8 +59,11 @@ std::wstring ReadSettingString(int id);
 // other line of it; creates its folder when missing, and a new file readable by the user alone.
 // A settings file that is a link has the file it leads to replaced, and stays a link. Nothing is
 // written, and false returned, when the write fails, when something other than a file (a device, a
-// pipe, a folder) stands in the file's place, or when the file would grow past the size a read
-// takes; the old file then stays as it was. Returns whether the value was written.
+// pipe, a folder) stands in the file's place, when the file exists but cannot be read (its mode, an
+// I/O error), or when the file would grow past the size a read takes; the old file then stays as it
+// was. A damaged file (not UTF-8 text, or too large) is kept aside as "<file>.damaged", or as
+// "<file>.damaged.1", ".2", ... when that name is taken, and a new file begins: no kept copy is
+// ever overwritten. Returns whether the value was written.
 bool WriteSettingDword(int id, std::int32_t value);
 bool WriteSettingString(int id, const std::wstring& text);
 

@@ -124,6 +124,12 @@ std::string StringValueLine(std::string_view valueName, std::wstring_view text) 
 std::optional<RegistryFile> RegistryFile::Parse(std::string_view contents) {
     if (!IsValidUtf8Text(contents)) return std::nullopt;
     RegistryFile file;
+    // An editor may begin a UTF-8 file with a byte-order mark; it would hide the first key line.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (contents.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        contents.remove_prefix(kByteOrderMark.size());
+        file.m_byteOrderMark = true;
+    }
     file.m_endsWithLineFeed = contents.empty() || contents.back() == '\n';
     std::string key;
     bool continuation = false;  // a hex value continued over several lines with a trailing "\"
@@ -225,7 +231,7 @@ void RegistryFile::SetString(std::string_view keyPath, std::string_view valueNam
 }
 
 std::string RegistryFile::Serialize() const {
-    std::string out;
+    std::string out = m_byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         out += m_lines[i].text;
         if (m_lines[i].endsWithCrLf) out += '\r';

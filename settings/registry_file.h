@@ -7,7 +7,8 @@
 // A "[path]" line opens a key; the value lines below it belong to it. Key paths and value names are
 // compared without regard to ASCII case, as the registry does. Only the DWORD and string kinds are
 // read; every other line (other kinds, comments, the export header, lines we cannot parse) is kept
-// unchanged when a value is written.
+// unchanged when a value is written. A UTF-8 byte-order mark before the first line is the start of
+// the file, not a part of its first line, and is written back with it.
 #pragma once
 
 #include <cstdint>
@@ -55,6 +56,7 @@ private:
 
     std::vector<Line> m_lines;
     bool m_endsWithLineFeed = true;
+    bool m_byteOrderMark = false;
 };
 
 // The value line of a DWORD or string, with the export's escapes (\\ and \"; line breaks as \n).

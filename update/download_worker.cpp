@@ -1,5 +1,10 @@
 // The download of an installer on its own thread.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <new>
 #include <thread>
@@ -22,6 +27,18 @@ void Pause(const DownloadProgressSink& progress, std::chrono::milliseconds durat
     while (std::chrono::steady_clock::now() < until && !progress.Cancelled()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+}
+
+// Whether the installer's name is free to take: nothing there, or a file or link of this user. In the
+// shared temporary folder another user's file at that name is theirs, and is left alone. The name
+// is opened without following a link, and its owner read from what was opened.
+bool InstallerNameIsOurs(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) return errno == ENOENT;
+    struct stat info {};
+    const bool ours = ::fstat(descriptor, &info) == 0 && info.st_uid == ::geteuid();
+    ::close(descriptor);
+    return ours;
 }
 
 }  // namespace
@@ -72,8 +89,10 @@ void DownloadWorker(DownloadJob& job) {
     const bool complete = result.complete && !tooLarge && result.status >= 200 && result.status < 300;
     if (complete && !progress->Cancelled()) {
         const std::string path = program::TemporaryFolder() + kInstallerFileName;
-        // Whole or not at all: a failed or short write leaves no installer.
-        if (common::ReplaceFileWhole(path, received, 0755)) {
+        // Whole or not at all: a failed or short write leaves no installer. The new file is made
+        // apart and renamed over the name, so a link there is replaced rather than written
+        // through; it can be run by the user alone.
+        if (InstallerNameIsOurs(path) && common::ReplaceFileWhole(path, received, 0700)) {
             job.installerPath = common::Utf8ToWide(path);
             job.checker->MarkInstallerReady();
         }

@@ -1,6 +1,7 @@
 // The update service: asks the maker's version service for the current version, and downloads the
 // installer it names on a worker thread, saving it as "Almanaxium_Update.exe" in the temporary
-// folder. The window shows the dialogs; this is the part that talks to the network.
+// folder (mode 0700; never through a link, never over another user's file). The window shows the
+// dialogs; this is the part that talks to the network.
 #pragma once
 
 #include <atomic>

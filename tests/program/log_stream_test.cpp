@@ -1,7 +1,10 @@
 // The log: levels, line format, the size limit and the single backup.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 #include <regex>
 
 #include "program/log_stream.h"
@@ -40,6 +43,8 @@ TEST_F(LogStreamTest, LevelsBelowThreeWriteNothingButCreateTheFile) {
         log.Close();
         EXPECT_TRUE(fs::exists(NarrowPath())) << level;
         EXPECT_EQ(fs::file_size(NarrowPath()), 0u) << level;
+        // In a shared temporary folder a log is the user's to read alone.
+        EXPECT_EQ(fs::status(NarrowPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write) << level;
     }
 }
 
@@ -110,6 +115,71 @@ TEST_F(LogStreamTest, FileThatCannotBeOpenedFailsQuietly) {
     WriteRun(log);  // nothing to see, nothing thrown
     log.Close();
     EXPECT_FALSE(fs::exists(folder_ / "no"));
+}
+
+// Planted in the temporary folder, a link or another user's file at the log's name would lead the
+// log into a file that is not its own: such a file is neither rotated nor written, nor made.
+TEST_F(LogStreamTest, ALinkOrAnotherUsersFileAtTheLogsNameIsLeftAlone) {
+    const std::string target = folder_ / "target";
+    struct Case {
+        const char* name;
+        bool needsRoot;  // giving a file away takes root
+        std::function<void()> plant;
+        fs::file_type type;  // of the log's path afterwards
+        bool targetExists;
+    };
+    const Case cases[] = {
+        {"a link to another file", false, [&] {
+             folder_.Write("target", "keep");
+             fs::create_symlink(target, NarrowPath());
+         }, fs::file_type::symlink, true},
+        {"a link to no file", false, [&] { fs::create_symlink(target, NarrowPath()); }, fs::file_type::symlink, false},
+        {"a file of another user", true, [&] {
+             folder_.Write("Almanaxium.log", "keep");
+             ASSERT_EQ(::chown(NarrowPath().c_str(), 12345, 12345), 0);
+         }, fs::file_type::regular, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.needsRoot && ::geteuid() != 0) continue;
+        fs::remove(NarrowPath());
+        fs::remove(target);
+        c.plant();
+        CLogStream log;
+        log.Open(Path(), 3, 2);  // the file planted is above the limit: rotating it would move it
+        WriteRun(log);
+        log.Close();
+        EXPECT_EQ(fs::symlink_status(NarrowPath()).type(), c.type);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(NarrowPath() + "_1")));
+        EXPECT_EQ(fs::exists(target), c.targetExists);
+        const std::string kept = c.targetExists ? target : NarrowPath();
+        if (fs::exists(kept)) {
+            EXPECT_EQ(ReadWholeFile(kept), "keep");
+        }
+    }
+}
+
+// The timestamp's date and time take a fixed text when strftime gives none: an empty result and
+// one that does not fit leave its buffer undefined.
+TEST(FormatLogTime, ATextThatIsEmptyOrDoesNotFitGivesTheFallback) {
+    tm time {};
+    time.tm_year = 126;
+    time.tm_mon = 11;
+    time.tm_mday = 9;
+    const std::string fits(63, 'x');
+    const std::string tooLong(64, 'x');
+    const struct {
+        const char* format;
+        std::string expected;
+    } cases[] = {
+        {"%Y-%m-%d", "2026-12-09"},
+        {"", kLogTimeFallback},
+        {tooLong.c_str(), kLogTimeFallback},
+        {fits.c_str(), fits},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatLogTime(c.format, time, static_cast<locale_t>(nullptr)), c.expected) << c.format;
+    }
 }
 
 TEST_F(LogStreamTest, WideTextInTheLocalesCharacterSet) {

@@ -1,7 +1,11 @@
 // The settings store over real files: user file, machine file, defaults; kinds, limits, writes.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -19,6 +23,40 @@ namespace {
 using test_support::ReadWholeFile;
 namespace fs = std::filesystem;
 using namespace settings;
+
+// A file made unreadable by its mode (0000). Root reads any file whatever its mode; for the life of
+// this object the thread gives up the two capabilities that let it (its permitted set keeps them,
+// so they come back), and obeys modes as any user does. So the case runs as root too, on a real
+// mode on disk, with nothing pretended.
+class UnreadableFile {
+public:
+    explicit UnreadableFile(const std::string& path) : path_(path) {
+        ::chmod(path_.c_str(), 0);
+        if (::geteuid() != 0) return;
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        lowered_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~UnreadableFile() {
+        if (lowered_) ::syscall(SYS_capset, &header_, saved_);
+        ::chmod(path_.c_str(), 0600);
+    }
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+    // Whether the file truly cannot be read now (access() would ask with the permitted set).
+    bool Active() const {
+        const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+        if (descriptor >= 0) ::close(descriptor);
+        return descriptor < 0;
+    }
+
+private:
+    std::string path_;
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+    bool lowered_ = false;
+};
 
 class SettingsTest : public testing::Test {
 protected:
@@ -176,18 +214,68 @@ TEST_F(SettingsTest, DamagedEmptyAndHugeFilesReadAsAbsent) {
     huge += std::string(2 << 20, ';');
     WriteUser(huge);
     EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
-    // A folder where the file should be, and an unreadable file, read as absent as well.
+    // An unreadable file, and a folder where the file should be, read as absent as well.
+    WriteUser(huge);
+    {
+        UnreadableFile unreadable(files_.user);
+        ASSERT_TRUE(unreadable.Active());
+        EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
+    }
     fs::remove(files_.user);
     fs::create_directories(files_.user);
     EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
 }
 
+// Each damaged file is kept under a name of its own: a copy kept before is never overwritten.
 TEST_F(SettingsTest, WriteOverADamagedFileKeepsItAside) {
-    const std::string damaged("\x00\x01\x02 not text", 12);
-    WriteUser(damaged);
-    ASSERT_TRUE(WriteSettingDword(kSettingCity, 3));
-    EXPECT_EQ(ReadSettingDword(kSettingCity), 3);
-    EXPECT_EQ(ReadWholeFile(files_.user + ".damaged"), damaged);
+    const std::string huge = "[Software\\Qelt\\Almanaxium2]\n" + std::string((1 << 20) + 1, ';');
+    const struct {
+        std::string damaged;
+        const char* keptAs;
+    } cases[] = {
+        {std::string("\x00\x01\x02 not text", 12), ".damaged"},
+        {"\xc3\x28 bad utf-8", ".damaged.1"},
+        {huge, ".damaged.2"},
+    };
+    std::int32_t city = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keptAs);
+        WriteUser(c.damaged);
+        ASSERT_TRUE(WriteSettingDword(kSettingCity, ++city));
+        EXPECT_EQ(ReadSettingDword(kSettingCity), city);
+        EXPECT_EQ(ReadWholeFile(files_.user + c.keptAs), c.damaged);
+    }
+    EXPECT_EQ(ReadWholeFile(files_.user + ".damaged"), cases[0].damaged);
+    EXPECT_EQ(ReadWholeFile(files_.user + ".damaged.1"), cases[1].damaged);
+    EXPECT_FALSE(fs::exists(files_.user + ".damaged.3"));
+}
+
+// A file that cannot be read is not damaged: its values may all be whole. The write fails and
+// leaves it as it is, kept nowhere else.
+TEST_F(SettingsTest, WriteOverAFileThatCannotBeReadFails) {
+    const std::string contents = "[Software\\Qelt\\Almanaxium2]\n\"City\"=dword:00000001\n";
+    WriteUser(contents);
+    {
+        UnreadableFile unreadable(files_.user);
+        ASSERT_TRUE(unreadable.Active());
+        EXPECT_FALSE(WriteSettingDword(kSettingCity, 2));
+        EXPECT_FALSE(WriteSettingString(kSettingLatitude, L"1"));
+    }
+    EXPECT_EQ(ReadWholeFile(files_.user), contents);
+    EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+}
+
+// A UTF-8 byte-order mark, as some editors begin a file with, comes before the first key line: the
+// key is read, and the mark stays when the file is written back.
+TEST_F(SettingsTest, AByteOrderMarkBeginsTheFile) {
+    for (const std::string end : {"\n", "\r\n"}) {
+        WriteUser("\xEF\xBB\xBF[Software\\Qelt\\Almanaxium2]" + end + "\"City\"=dword:00000004" + end);
+        EXPECT_EQ(ReadSettingDword(kSettingCity), 4);
+        ASSERT_TRUE(WriteSettingDword(kSettingCity, 5));
+        EXPECT_EQ(ReadWholeFile(files_.user),
+                  "\xEF\xBB\xBF[Software\\Qelt\\Almanaxium2]" + end + "\"City\"=dword:00000005" + end);
+        EXPECT_FALSE(fs::exists(files_.user + ".damaged"));
+    }
 }
 
 TEST_F(SettingsTest, WhatIsNotAFileInThePlaceOfTheFileIsLeftAlone) {

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -270,26 +271,56 @@ TEST_F(Download, WithoutContentLengthNoProgressButTheInstaller) {
     EXPECT_EQ(ReadWholeFile(InstallerPath()), answer.body);
 }
 
-TEST_F(Download, AnExistingInstallerIsReplaced) {
-    std::ofstream(InstallerPath()) << "an old installer that is much longer than the new one";
-    UpdateChecker checker;
-    RecordingSink sink;
-    HttpAnswer answer;
-    answer.body = "new";
-    Run(checker, sink, answer);
-    EXPECT_TRUE(checker.InstallerReady());
-    EXPECT_EQ(ReadWholeFile(InstallerPath()), "new");
-    // A link planted at the installer's name is replaced, not written through.
-    const std::filesystem::path target = temp_.Path() / "elsewhere";
-    std::ofstream(target) << "keep";
-    std::filesystem::remove(InstallerPath());
-    std::filesystem::create_symlink(target, InstallerPath());
-    UpdateChecker again;
-    RecordingSink sink2;
-    Run(again, sink2, answer);
-    EXPECT_EQ(ReadWholeFile(target), "keep");
-    EXPECT_FALSE(std::filesystem::is_symlink(InstallerPath()));
-    EXPECT_EQ(ReadWholeFile(InstallerPath()), "new");
+// What stands at the installer's name: the user's own old installer or link is replaced (a link is
+// not written through), another user's file is left alone and nothing is saved. A new installer can
+// be run by the user alone.
+TEST_F(Download, WhatStandsAtTheInstallersName) {
+    namespace fs = std::filesystem;
+    const fs::path target = temp_.Path() / "elsewhere";
+    struct Case {
+        const char* name;
+        bool needsRoot;  // giving a file away takes root
+        std::function<void()> plant;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"nothing", false, [] {}, true},
+        {"an old installer, longer than the new one", false, [&] {
+             std::ofstream(InstallerPath()) << "an old installer that is much longer than the new one";
+         }, true},
+        {"a link to another file", false, [&] { fs::create_symlink(target, InstallerPath()); }, true},
+        {"a file of another user", true, [&] {
+             std::ofstream(InstallerPath()) << "keep";
+             ASSERT_EQ(::chown(InstallerPath().c_str(), 12345, 12345), 0);
+         }, false},
+        {"a link of another user", true, [&] {
+             fs::create_symlink(target, InstallerPath());
+             ASSERT_EQ(::lchown(InstallerPath().c_str(), 12345, 12345), 0);
+         }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.needsRoot && ::geteuid() != 0) continue;
+        fs::remove(InstallerPath());
+        std::ofstream(target) << "keep";
+        c.plant();
+        const fs::file_status planted = fs::symlink_status(InstallerPath());
+        UpdateChecker checker;
+        RecordingSink sink;
+        HttpAnswer answer;
+        answer.body = "new";
+        Run(checker, sink, answer);
+        EXPECT_EQ(checker.InstallerReady(), c.saved);
+        EXPECT_EQ(ReadWholeFile(target), "keep");
+        if (c.saved) {
+            EXPECT_EQ(fs::symlink_status(InstallerPath()).type(), fs::file_type::regular);
+            EXPECT_EQ(ReadWholeFile(InstallerPath()), "new");
+            EXPECT_EQ(fs::status(InstallerPath()).permissions(), fs::perms::owner_all);
+        } else {
+            EXPECT_EQ(fs::symlink_status(InstallerPath()).type(), planted.type());
+            EXPECT_EQ(ReadWholeFile(InstallerPath()), "keep");
+        }
+    }
 }
 
 TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
