@@ -77,10 +77,24 @@ enum StringId : unsigned {
     kTextAppleStoreAddress = 169,
     kTextAndroidStoreAddress = 170,
     kTextWindowsStoreAddress = 171,
+
+    // Added later, from 1000 on.
+    kTextServiceNotReached = 1000,   // with the reason as %1
+    kTextReasonNoConnection = 1001,  // the reasons, in the order of update::CheckOutcome
+    kTextReasonNotHttps = 1002,
+    kTextReasonErrorStatus = 1003,
+    kTextReasonCutShort = 1004,
+    kTextReasonTooLarge = 1005,
+    kTextReasonEmpty = 1006,
+    kTextReasonNotUtf8 = 1007,
+    kTextReasonNoElements = 1008,
 };
 
 // The first and last id of the tables, which hold every id between them.
 inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
+// The same for the ids added from 1000 on.
+inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
+inline constexpr unsigned kLastAddedStringId = kTextReasonNoElements;
 
 }  // namespace resources

@@ -78,7 +78,9 @@ void DownloadWorker(DownloadJob& job) {
         }
         return !progress->Cancelled();
     };
-    const HttpGetResult result = HttpGet(common::WideToUtf8(job.downloadAddress), callbacks);
+    HttpGetOptions options;
+    options.caFile = job.caFile;
+    const HttpGetResult result = HttpGet(common::WideToUtf8(job.downloadAddress), callbacks, options);
 
     if (length != 0 && !progress->Cancelled() && !tooLarge) {
         const int percent = static_cast<int>(static_cast<std::int64_t>(received.size()) * 100 / length);

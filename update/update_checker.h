@@ -22,6 +22,7 @@ struct DownloadJob {
     DownloadProgressSink* progress = nullptr;
     std::wstring downloadAddress;  // copied when the download starts
     std::wstring installerPath;    // set when an installer has been saved
+    std::string caFile;            // certificates to trust instead of the system's; copied too
     // An installer larger than this is not held in memory: the download ends as failed.
     std::size_t maxBytes = std::size_t{1} << 30;
 };
@@ -31,6 +32,22 @@ inline constexpr const wchar_t* kUpdateQueryBase =
     L"https://www.qelt.com/cur/versions/updatecheck.php?product=";
 inline constexpr const wchar_t* kProductId = L"almanaxium";
 inline constexpr const char* kInstallerFileName = "Almanaxium_Update.exe";
+
+// How the last exchange with the version service went.
+enum class CheckOutcome {
+    kAnswered,     // an answer with both elements
+    kNoConnection, // nothing answered: no network, no server, or TLS not verified
+    kNotHttps,     // the service's address, or a redirect, was not https
+    kErrorStatus,  // the service answered with an HTTP error
+    kCutShort,     // the answer ended early or stalled
+    kTooLarge,     // the answer passed kMaxAnswerBytes
+    kEmpty,
+    kNotUtf8,
+    kNoElements,   // the <version> or the <url> element is missing
+};
+
+// The version service's answer is short; one larger than this is no answer.
+inline constexpr std::size_t kMaxAnswerBytes = std::size_t{1} << 20;
 
 class UpdateChecker {
 public:
@@ -42,13 +59,18 @@ public:
     void SetQueryBase(const std::wstring& queryBase) { m_queryBase = queryBase; }
     void SetProductId(const std::wstring& productId) { m_productId = productId; }
     void SetInstalledVersion(const std::wstring& version) { m_installedVersion = version; }
+    // Trusts the certificates of this PEM file instead of the system's store, for the check and the
+    // download; for a test's own server.
+    void SetCaFile(const std::string& caFile) { m_job.caFile = caFile; }
 
     // One exchange with the service. Sets newer (never clears it) when the service names a version
     // greater than the installed one, and gives the service's version text. Returns whether the
-    // exchange succeeded and both elements were found.
+    // exchange succeeded and both elements were found; Outcome() tells how it went.
     bool CheckForUpdate(bool& newer, std::wstring& versionText);
-    // Gets the service's answer into the response: true for a complete, valid UTF-8, non-empty body.
+    // Gets the service's answer into the response: true for a complete, valid UTF-8, non-empty body
+    // of at most kMaxAnswerBytes with a successful status.
     bool FetchVersionInfo();
+    CheckOutcome Outcome() const { return m_outcome; }
 
     const std::wstring& Response() const { return m_response; }
     const std::wstring& DownloadAddress() const { return m_downloadAddress; }
@@ -56,7 +78,8 @@ public:
     void SetLastError(std::int32_t error) { m_lastError = error; }
 
     // Starts the worker for the download address, reporting to the progress window. Returns false
-    // when no worker could start, and when one is still running (no second worker is started).
+    // when no worker could start, when one is still running (no second worker is started), and
+    // when the address is not https (the last error is then kErrorNotHttps).
     bool StartDownload(DownloadProgressSink* progress);
     bool DownloadRunning() const { return m_workerRunning.load(std::memory_order_acquire); }
     // Waits for the worker to end; the caller has cancelled the download first.
@@ -77,6 +100,7 @@ private:
     std::wstring m_response;
     std::wstring m_downloadAddress;
     std::int32_t m_lastError = 0;
+    CheckOutcome m_outcome = CheckOutcome::kAnswered;
     DownloadJob m_job;
     std::thread m_worker;
     std::atomic<bool> m_workerRunning{false};

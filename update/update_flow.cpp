@@ -15,12 +15,44 @@ std::wstring WithNumber(std::wstring text, std::int32_t number) {
     return text;
 }
 
+std::wstring WithText(std::wstring text, const std::wstring& insert) {
+    const std::wstring placeholder = L"%1";
+    const std::size_t at = text.find(placeholder);
+    if (at != std::wstring::npos) text.replace(at, placeholder.size(), insert);
+    return text;
+}
+
+namespace {
+
+// Why the service could not be asked, in a few words.
+unsigned ReasonOf(CheckOutcome outcome) {
+    switch (outcome) {
+        case CheckOutcome::kNoConnection: return resources::kTextReasonNoConnection;
+        case CheckOutcome::kNotHttps: return resources::kTextReasonNotHttps;
+        case CheckOutcome::kErrorStatus: return resources::kTextReasonErrorStatus;
+        case CheckOutcome::kCutShort: return resources::kTextReasonCutShort;
+        case CheckOutcome::kTooLarge: return resources::kTextReasonTooLarge;
+        case CheckOutcome::kEmpty: return resources::kTextReasonEmpty;
+        case CheckOutcome::kNotUtf8: return resources::kTextReasonNotUtf8;
+        case CheckOutcome::kNoElements:
+        case CheckOutcome::kAnswered: break;
+    }
+    return resources::kTextReasonNoElements;
+}
+
+}  // namespace
+
 std::wstring PercentageText(int percent) { return std::to_wstring(percent) + L" %"; }
 
 CheckResult UpdateFlow::CheckForUpdate() {
     CheckResult result;
     bool newer = false;
-    m_checker.CheckForUpdate(newer, result.latestVersion);
+    // Only an answer of the service says there is no new version; a failed exchange says why.
+    if (!m_checker.CheckForUpdate(newer, result.latestVersion)) {
+        result.message = WithText(resources::LoadPlainString(resources::kTextServiceNotReached),
+                                  resources::LoadPlainString(ReasonOf(m_checker.Outcome())));
+        return result;
+    }
     if (!newer) {
         result.message = resources::LoadPlainString(resources::kTextNoNewVersion);
         return result;

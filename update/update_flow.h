@@ -37,6 +37,9 @@ struct DownloadStart {
 // A message text with "%1!d!" replaced by a number.
 std::wstring WithNumber(std::wstring text, std::int32_t number);
 
+// A message text with "%1" replaced by a text.
+std::wstring WithText(std::wstring text, const std::wstring& insert);
+
 // The progress window's percentage: "42 %".
 std::wstring PercentageText(int percent);
 

@@ -32,6 +32,9 @@ void CAlmanaxDlg::StartDownload() {
     if (start.started) {
         StartTimer(update::UpdateFlow::kInstallerTimer, update::UpdateFlow::kInstallerTimerPeriodMs);
     } else {
+        // No worker reports to it: the progress window of a download that never started goes.
+        m_progressWindow->Destroy();
+        m_progressWindow = nullptr;
         framework::ShowMessageBox(this, start.message);
     }
 }

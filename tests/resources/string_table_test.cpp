@@ -11,13 +11,20 @@ using resources::StringTableOf;
 TEST(StringTables, AllFiveHoldEveryIdWithText) {
     for (const char* language : {"en", "de", "es", "fr", "el"}) {
         const resources::StringTable& table = StringTableOf(language);
-        // Every named id, and nothing else.
-        EXPECT_EQ(table.size(), resources::kLastStringId - resources::kFirstStringId + 1) << language;
-        for (unsigned id = resources::kFirstStringId; id <= resources::kLastStringId; ++id) {
-            const auto found = table.find(id);
-            ASSERT_NE(found, table.end()) << language << " " << id;
-            EXPECT_FALSE(found->second.empty()) << language << " " << id;
+        // Every named id of both ranges, and nothing else.
+        const std::pair<unsigned, unsigned> ranges[] = {
+            {resources::kFirstStringId, resources::kLastStringId},
+            {resources::kFirstAddedStringId, resources::kLastAddedStringId}};
+        std::size_t named = 0;
+        for (const auto& [first, last] : ranges) {
+            named += last - first + 1;
+            for (unsigned id = first; id <= last; ++id) {
+                const auto found = table.find(id);
+                ASSERT_NE(found, table.end()) << language << " " << id;
+                EXPECT_FALSE(found->second.empty()) << language << " " << id;
+            }
         }
+        EXPECT_EQ(table.size(), named) << language;
     }
     EXPECT_TRUE(StringTableOf("pt").empty());
 }

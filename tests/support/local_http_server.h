@@ -1,4 +1,6 @@
-// A small HTTP/1.1 server on 127.0.0.1 for the update tests: each test says how it answers.
+// A small HTTP/1.1 server on 127.0.0.1 for the update tests: each test says how it answers. It
+// speaks TLS with a certificate for 127.0.0.1 made for this process, which a client trusts through
+// CaFile(); a plain server stands for an address the update service must refuse.
 #pragma once
 
 #include <atomic>
@@ -26,6 +28,8 @@ struct HttpAnswer {
     std::int64_t announcedLength = -1;
     // Accepts the connection but never answers, until the server stops.
     bool neverAnswer = false;
+    // Sent as the Location header (with a status such as 302: a redirect).
+    std::string location;
 };
 
 struct ReceivedRequest {
@@ -34,9 +38,11 @@ struct ReceivedRequest {
     std::map<std::string, std::string> headers;  // names in lower case
 };
 
+enum class Transport { kTls, kPlain };
+
 class LocalHttpServer {
 public:
-    LocalHttpServer();
+    explicit LocalHttpServer(Transport transport = Transport::kTls);
     ~LocalHttpServer();
     LocalHttpServer(const LocalHttpServer&) = delete;
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
@@ -46,6 +52,8 @@ public:
     std::string Url(const std::string& pathAndQuery) const;
     std::uint16_t Port() const { return port_; }
     std::vector<ReceivedRequest> Requests() const;
+    // The PEM file of the certificate every TLS server of this process shows: the one CA to trust.
+    static std::string CaFile();
 
     // A port on 127.0.0.1 where nothing listens.
     static std::uint16_t RefusingPort();
@@ -54,6 +62,7 @@ private:
     void Serve();
     void HandleConnection(int connection);
 
+    Transport transport_;
     int listener_ = -1;
     std::uint16_t port_ = 0;
     std::atomic<bool> stopping_{false};

@@ -1,4 +1,4 @@
-// The steps of the update button against a real HTTP server on 127.0.0.1; the installer is started
+// The steps of the update button against a real HTTPS server on 127.0.0.1; the installer is started
 // through a recording starter.
 #include <gtest/gtest.h>
 
@@ -49,6 +49,7 @@ protected:
         environment_.Set("TMPDIR", temp_.Path().c_str());
         flow_.Checker().SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
         flow_.Checker().SetInstalledVersion(program::GetProgramVersion());
+        flow_.Checker().SetCaFile(LocalHttpServer::CaFile());
     }
     void AnswerService(const std::string& body, int status = 200) {
         HttpAnswer answer;
@@ -72,34 +73,91 @@ protected:
     update::UpdateFlow flow_{starter_};
 };
 
-TEST_F(UpdateFlowTest, TheCheckOffersANewerVersionOrSaysThereIsNone) {
+// Where the check goes: to the HTTPS service, or to an address the check must not use or reach.
+enum class Asked { kService, kUntrustedService, kNothingListens, kPlainHttp, kRedirectToPlainHttp };
+
+TEST_F(UpdateFlowTest, TheCheckOffersANewerVersionSaysThereIsNoneOrWhyTheServiceWasNotAsked) {
     const std::wstring none = L"There is no new version available.";
+    const std::wstring notReached = L"The update service could not be reached: ";
+    const std::string valid = "<version>9.0</version><url>https://x/i</url>";
+    const std::string atTheLimit = valid + std::string(update::kMaxAnswerBytes - valid.size(), ' ');
     const struct {
-        const char* body;
-        int status;
+        Asked asked;
+        HttpAnswer answer;
         bool offer;
         std::wstring latest;
+        std::wstring message;
     } cases[] = {
-        {"<version>2.6.0.1</version><url>http://x/i</url>", 200, true, L"2.6.0.1"},
-        {"<version>2.5.0.5012</version><url>http://x/i</url>", 200, false, L"2.5.0.5012"},
-        {"<version>2.4</version><url>http://x/i</url>", 200, false, L"2.4"},
-        {"<version>9.0</version>", 200, false, L"9.0"},
-        {"<html>Not Found</html>", 404, false, L""},
+        {Asked::kService, {.body = "<version>2.6.0.1</version><url>https://x/i</url>"}, true, L"2.6.0.1", L""},
+        {Asked::kService, {.body = atTheLimit}, true, L"9.0", L""},
+        {Asked::kService, {.body = "<version>2.5.0.5012</version><url>https://x/i</url>"}, false, L"2.5.0.5012", none},
+        {Asked::kService, {.body = "<version>2.4</version><url>https://x/i</url>"}, false, L"2.4", none},
+        {Asked::kNothingListens, {.body = valid}, false, L"", notReached + L"no connection to the service"},
+        {Asked::kUntrustedService, {.body = valid}, false, L"", notReached + L"no connection to the service"},
+        {Asked::kPlainHttp, {.body = valid}, false, L"", notReached + L"the address is not a secure (https) address"},
+        {Asked::kRedirectToPlainHttp, {.body = valid}, false, L"",
+         notReached + L"the address is not a secure (https) address"},
+        {Asked::kService, {.status = 500, .body = valid}, false, L"", notReached + L"the service answered with an error"},
+        {Asked::kService, {.status = 404, .body = "<html>Not Found</html>"}, false, L"",
+         notReached + L"the service answered with an error"},
+        {Asked::kService, {.body = valid, .cutAfterBytes = 12}, false, L"", notReached + L"the answer was cut short"},
+        {Asked::kService, {.body = atTheLimit + " "}, false, L"", notReached + L"the answer was too large"},
+        {Asked::kService, {.body = atTheLimit + " ", .sendContentLength = false}, false, L"",
+         notReached + L"the answer was too large"},
+        {Asked::kService, {.body = ""}, false, L"", notReached + L"the answer was empty"},
+        {Asked::kService, {.body = "<version>9\xff</version><url>u</url>"}, false, L"",
+         notReached + L"the answer was not readable text"},
+        {Asked::kService, {.body = "<version>9.0</version>"}, false, L"9.0",
+         notReached + L"the answer lacked the version or the download address"},
+        {Asked::kService, {.body = "<url>https://x/i</url>"}, false, L"",
+         notReached + L"the answer lacked the version or the download address"},
     };
+    LocalHttpServer plain(test_support::Transport::kPlain);
+    const std::string service = std::string(kServicePath) + "?product=";
     for (const auto& c : cases) {
-        AnswerService(c.body, c.status);
-        const update::CheckResult result = flow_.CheckForUpdate();
-        EXPECT_EQ(result.offerUpdate, c.offer) << c.body;
-        EXPECT_EQ(result.latestVersion, c.latest) << c.body;
-        EXPECT_EQ(result.installedVersion, c.offer ? L"2.5.0.5012" : L"") << c.body;
-        EXPECT_EQ(result.message, c.offer ? L"" : none) << c.body;
+        update::UpdateFlow flow(starter_);
+        update::UpdateChecker& checker = flow.Checker();
+        checker.SetInstalledVersion(program::GetProgramVersion());
+        checker.SetCaFile(c.asked == Asked::kUntrustedService ? "" : LocalHttpServer::CaFile());
+        checker.SetQueryBase(common::Utf8ToWide(server_.Url(service)));
+        server_.Answer(kServicePath, c.answer);
+        plain.Answer(kServicePath, c.answer);
+        if (c.asked == Asked::kNothingListens) {
+            checker.SetQueryBase(L"https://127.0.0.1:" + std::to_wstring(LocalHttpServer::RefusingPort()) +
+                                 L"/x?product=");
+        } else if (c.asked == Asked::kPlainHttp) {
+            checker.SetQueryBase(common::Utf8ToWide(plain.Url(service)));
+        } else if (c.asked == Asked::kRedirectToPlainHttp) {
+            server_.Answer(kServicePath, {.status = 302, .location = plain.Url(service + "almanaxium")});
+        }
+        const update::CheckResult result = flow.CheckForUpdate();
+        const std::string what = std::to_string(static_cast<int>(c.asked)) + " " + c.answer.body.substr(0, 60);
+        EXPECT_EQ(result.offerUpdate, c.offer) << what;
+        EXPECT_EQ(result.latestVersion, c.latest) << what;
+        EXPECT_EQ(result.installedVersion, c.offer ? L"2.5.0.5012" : L"") << what;
+        EXPECT_EQ(result.message, c.message) << what;
     }
+    EXPECT_TRUE(plain.Requests().empty()) << "nothing goes to a plain HTTP address";
+}
+
+// An installer address that is not https is refused before any connection, as a failed download.
+TEST_F(UpdateFlowTest, AnInstallerAddressThatIsNotHttpsIsAFailedDownload) {
+    LocalHttpServer plain(test_support::Transport::kPlain);
+    plain.Answer("/installer", {.body = "installer"});
+    AnswerService("<version>9.0</version><url>" + plain.Url("/installer") + "</url>");
+    ASSERT_TRUE(flow_.CheckForUpdate().offerUpdate);
+    const update::DownloadStart start = flow_.StartDownload(&sink_);
+    EXPECT_FALSE(start.started);
+    EXPECT_EQ(start.message, L"Update failed.\nError code: 1");
+    EXPECT_FALSE(flow_.DownloadRunning());
+    EXPECT_TRUE(plain.Requests().empty());
 }
 
 TEST(UpdateTexts, NumberAndPercentage) {
     EXPECT_EQ(update::WithNumber(L"Update failed.\nError code: %1!d!", 110), L"Update failed.\nError code: 110");
     EXPECT_EQ(update::WithNumber(L"%1!d! and %1!d!", -1), L"-1 and %1!d!");
     EXPECT_EQ(update::WithNumber(L"no number", 5), L"no number");
+    EXPECT_EQ(update::WithText(L"Not reached: %1", L"why"), L"Not reached: why");
     EXPECT_EQ(update::PercentageText(0), L"0 %");
     EXPECT_EQ(update::PercentageText(100), L"100 %");
 }
@@ -137,6 +195,7 @@ TEST_F(UpdateFlowTest, TheTimerStartsTheSavedInstallerOnce) {
         update::UpdateFlow flow(starter);
         flow.Checker().SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
         flow.Checker().SetInstalledVersion(L"2.5.0.5012");
+        flow.Checker().SetCaFile(LocalHttpServer::CaFile());
         HttpAnswer installer;
         installer.body = std::string(5000, 'I');
         server_.Answer("/installer", installer);

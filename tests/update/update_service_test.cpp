@@ -1,4 +1,4 @@
-// The version check and the download against a real HTTP server on 127.0.0.1.
+// The version check and the download against a real HTTPS server on 127.0.0.1.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -17,6 +17,7 @@
 #include "support/local_http_server.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
+#include "update/http_get.h"
 #include "update/update_checker.h"
 
 namespace {
@@ -33,6 +34,7 @@ protected:
     void SetUp() override {
         checker_.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
         checker_.SetInstalledVersion(L"2.5.0.5012");
+        checker_.SetCaFile(LocalHttpServer::CaFile());
     }
     // One check against the answer body; the newer flag and the version text.
     std::tuple<bool, bool, std::wstring> Check(const std::string& body, int status = 200) {
@@ -59,9 +61,9 @@ TEST_F(VersionCheck, TheRequest) {
 }
 
 TEST_F(VersionCheck, NewerEqualAndOlder) {
-    EXPECT_EQ(Check("<r><version>2.5.1.0</version><url>http://x/i</url></r>"),
+    EXPECT_EQ(Check("<r><version>2.5.1.0</version><url>https://x/i</url></r>"),
               std::make_tuple(true, true, std::wstring(L"2.5.1.0")));
-    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i");
+    EXPECT_EQ(checker_.DownloadAddress(), L"https://x/i");
     EXPECT_EQ(Check("<version>2.5.0.5012</version><url>u</url>"),
               std::make_tuple(true, false, std::wstring(L"2.5.0.5012")));
     EXPECT_EQ(Check("<version>2.4.9.9999</version><url>u</url>"),
@@ -74,24 +76,24 @@ TEST_F(VersionCheck, NewerEqualAndOlder) {
 }
 
 TEST_F(VersionCheck, ElementsInEitherOrderAndWhatCountsAsNoAnswer) {
-    EXPECT_EQ(Check("<url>http://x/i2</url>noise<version>9.0</version>"),
+    EXPECT_EQ(Check("<url>https://x/i2</url>noise<version>9.0</version>"),
               std::make_tuple(true, true, std::wstring(L"9.0")));
-    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i2");
+    EXPECT_EQ(checker_.DownloadAddress(), L"https://x/i2");
     // A greater version without a url is no new version.
     EXPECT_FALSE(std::get<1>(Check("<version>9.0</version>")));
     EXPECT_FALSE(std::get<0>(Check("<version>9.0</version>")));
-    EXPECT_EQ(checker_.DownloadAddress(), L"http://x/i2") << "a failed check keeps the last address";
+    EXPECT_EQ(checker_.DownloadAddress(), L"https://x/i2") << "a failed check keeps the last address";
     EXPECT_FALSE(std::get<0>(Check("")));                                   // empty body
     EXPECT_FALSE(std::get<0>(Check("<version>9\xff</version><url>u</url>")));  // invalid UTF-8
     EXPECT_FALSE(std::get<0>(Check("<url>u</url>")));
-    // An error page delivered in full is read like any body: it lacks the elements.
+    // An error status is no answer, even with a page delivered in full.
     EXPECT_FALSE(std::get<0>(Check("<html>Not found</html>", 404)));
     // The UTF-8 of the answer is decoded.
     EXPECT_EQ(std::get<2>(Check("<version>3 \xce\xb2</version><url>u</url>")), L"3 \u03b2");
 }
 
 TEST_F(VersionCheck, RefusedConnectionRecordsItsError) {
-    checker_.SetQueryBase(L"http://127.0.0.1:" + std::to_wstring(LocalHttpServer::RefusingPort()) + L"/x?product=");
+    checker_.SetQueryBase(L"https://127.0.0.1:" + std::to_wstring(LocalHttpServer::RefusingPort()) + L"/x?product=");
     bool newer = false;
     std::wstring version;
     EXPECT_FALSE(checker_.CheckForUpdate(newer, version));
@@ -101,13 +103,31 @@ TEST_F(VersionCheck, RefusedConnectionRecordsItsError) {
 
 TEST_F(VersionCheck, BodyCutShortIsNoAnswer) {
     HttpAnswer answer;
-    answer.body = "<version>9.0</version><url>http://x/i</url>";
+    answer.body = "<version>9.0</version><url>https://x/i</url>";
     answer.cutAfterBytes = 12;
     server_.Answer(kServicePath, answer);
     bool newer = false;
     std::wstring version;
     EXPECT_FALSE(checker_.CheckForUpdate(newer, version));
     EXPECT_FALSE(newer);
+}
+
+// An exception from any callback ends the transfer as failed instead of unwinding through libcurl.
+TEST(HttpGet, AnExceptionInACallbackEndsTheTransfer) {
+    LocalHttpServer server;
+    server.Answer("/body", {.body = std::string(100000, 'b'), .pieceSize = 10000,
+                            .pauseBetweenPieces = std::chrono::milliseconds(20)});
+    const auto fail = [] { throw std::runtime_error("from a callback"); };
+    update::HttpGetCallbacks onHeaders, onData, cancelled;
+    onHeaders.onHeaders = [&](std::int64_t) { fail(); };
+    onData.onData = [&](const char*, std::size_t) -> bool { fail(); return true; };
+    cancelled.cancelled = [&]() -> bool { fail(); return false; };
+    for (const update::HttpGetCallbacks* callbacks : {&onHeaders, &onData, &cancelled}) {
+        update::HttpGetResult result;
+        EXPECT_NO_THROW(result = update::HttpGet(server.Url("/body"), *callbacks, {LocalHttpServer::CaFile()}));
+        EXPECT_FALSE(result.complete);
+        EXPECT_NE(result.errorCode, 0);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -164,6 +184,7 @@ protected:
         server_.Answer(kServicePath, service);
         checker.SetQueryBase(common::Utf8ToWide(server_.Url(std::string(kServicePath) + "?product=")));
         checker.SetInstalledVersion(L"2.5.0.5012");
+        checker.SetCaFile(LocalHttpServer::CaFile());
         bool newer = false;
         std::wstring version;
         ASSERT_TRUE(checker.CheckForUpdate(newer, version));
@@ -340,6 +361,18 @@ TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
     notFound.body = "no";
     Run(missing, sink2, notFound, "/gone");
     EXPECT_FALSE(missing.InstallerReady());
+}
+
+TEST_F(Download, ARedirectToPlainHttpSavesNothing) {
+    LocalHttpServer plain(test_support::Transport::kPlain);
+    plain.Answer("/installer", {.body = Installer(1000)});
+    UpdateChecker checker;
+    RecordingSink sink;
+    Run(checker, sink, {.status = 302, .location = plain.Url("/installer")}, "/moved");
+    EXPECT_TRUE(sink.Finished());
+    EXPECT_FALSE(checker.InstallerReady());
+    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+    EXPECT_TRUE(plain.Requests().empty());
 }
 
 TEST_F(Download, CutConnectionAndRefusedAddressSaveNothing) {

@@ -56,6 +56,7 @@ protected:
         server_.Answer("/cur/versions/updatecheck.php", answer);
         Window().UpdateService().SetQueryBase(
             common::Utf8ToWide(server_.Url("/cur/versions/updatecheck.php?product=")));
+        Window().UpdateService().SetCaFile(LocalHttpServer::CaFile());
     }
     static std::wstring LabelOf(wxWindow& dialog, int id) {
         wxWindow* control = dialog.FindWindow(id);
@@ -153,16 +154,51 @@ TEST_F(UpdateAndAbout, StoreButtonsOpenTheirPages) {
     EXPECT_NE(launcher_.addresses[2].find(L"/windows/app/almanaxium/"), std::wstring::npos);
 }
 
-TEST_F(UpdateAndAbout, NoNewVersionIsSaid) {
+// Only the service's answer says there is no new version; a check that reached nothing says so.
+TEST_F(UpdateAndAbout, TheCheckSaysThereIsNoNewVersionOrWhyItCouldNotAsk) {
     Open("en");
-    PointAtServer("<version>2.5.0.5012</version><url>http://127.0.0.1/x</url>");
+    const struct {
+        bool serviceListens;
+        const char* message;
+    } cases[] = {
+        {true, "There is no new version available."},
+        {false, "The update service could not be reached: no connection to the service"},
+    };
+    for (const auto& c : cases) {
+        PointAtServer("<version>2.5.0.5012</version><url>https://127.0.0.1/x</url>");
+        if (!c.serviceListens) {
+            Window().UpdateService().SetQueryBase(
+                L"https://127.0.0.1:" + std::to_wstring(LocalHttpServer::RefusingPort()) + L"/x?product=");
+        }
+        std::string message;
+        DialogWatcher<wxGenericMessageDialog> watcher([&](wxGenericMessageDialog& box) {
+            message = box.GetMessage().utf8_string();
+            box.EndModal(wxID_OK);
+        });
+        Click(kUpdateButton);
+        EXPECT_EQ(message, c.message);
+    }
+}
+
+// An installer address that is not https is a failed download, and no progress window stays.
+TEST_F(UpdateAndAbout, AnInstallerAddressThatIsNotHttpsFails) {
+    Open("en");
+    PointAtServer("<version>9.0</version><url>http://127.0.0.1:1/installer</url>");
+    DialogWatcher<UpdateDlg> accept([&](UpdateDlg& dialog) { dialog.EndDialog(framework::kIdOk); });
     std::string message;
     DialogWatcher<wxGenericMessageDialog> watcher([&](wxGenericMessageDialog& box) {
         message = box.GetMessage().utf8_string();
         box.EndModal(wxID_OK);
     });
     Click(kUpdateButton);
-    EXPECT_EQ(message, "There is no new version available.");
+    ASSERT_TRUE(accept.Seen());
+    EXPECT_EQ(message, "Update failed.\nError code: 1");
+    EXPECT_EQ(Window().ProgressWindow(), nullptr);
+    Pump();
+    for (wxWindow* window : wxTopLevelWindows) {
+        EXPECT_FALSE(dynamic_cast<UpdateDownloadProgress*>(window) != nullptr && window->IsShown());
+    }
+    EXPECT_FALSE(Window().UpdateService().DownloadRunning());
 }
 
 TEST_F(UpdateAndAbout, TheNewVersionDialogDeclinesOnEnter) {
