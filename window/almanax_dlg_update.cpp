@@ -27,7 +27,10 @@ void CAlmanaxDlg::StartDownload() {
         return;
     }
     m_progressWindow = new UpdateDownloadProgress;
-    m_progressWindow->CreateModeless(this);
+    if (!m_progressWindow->CreateModeless(this)) {
+        delete m_progressWindow;  // the flow then refuses to start a worker with no window
+        m_progressWindow = nullptr;
+    }
     const update::DownloadStart start = m_updateFlow.StartDownload(m_progressWindow);
     if (start.started) {
         StartTimer(update::UpdateFlow::kInstallerTimer, update::UpdateFlow::kInstallerTimerPeriodMs);

@@ -4,6 +4,7 @@
 #include <wx/statbmp.h>
 
 #include <cmath>
+#include <compare>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -143,6 +144,30 @@ TEST_F(MainWindow, DayButtonsStopAtTheYearsTheEngineComputes) {
     EXPECT_TRUE(Window().Report().ephemerisValid);
 }
 
+// A computer whose zone skipped a whole calendar day (2011-12-30 never began in Apia): every press
+// of a day button still shows another date, the report's own.
+TEST_F(MainWindow, DayButtonsMoveOnWhereTheZoneSkippedADay) {
+    environment_.Set("TZ", "Pacific/Apia");
+    tzset();
+    Open("en");
+    const struct {
+        astro::CalendarDate from;
+        int button;
+        int direction;
+    } cases[] = {{{2011, 12, 31}, kPreviousDayButton, -1}, {{2011, 12, 29}, kNextDayButton, 1}};
+    for (const auto& c : cases) {
+        SetDate(c.from.year, c.from.month, c.from.day);
+        for (int press = 0; press < 3; ++press) {
+            const astro::CalendarDate before = Window().SelectedDate();
+            Click(c.button);
+            const astro::CalendarDate after = Window().SelectedDate();
+            EXPECT_EQ(after <=> before, c.direction < 0 ? std::strong_ordering::less : std::strong_ordering::greater)
+                << c.from.day << " press " << press << ": " << after.year << "-" << after.month << "-" << after.day;
+            EXPECT_EQ(Window().Report().date, after);
+        }
+    }
+}
+
 TEST_F(MainWindow, MoonRowsSwapWhenTheMoonsetComesFirst) {
     Open("en");
     ChooseBerlin();
@@ -220,6 +245,18 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     EXPECT_EQ(ListText(kTimeZoneList), zone);
     EXPECT_EQ(Window().GetPosition(), position);
     EXPECT_NEAR(Window().Latitude(), 52.52, 0.05);
+}
+
+// The toolkit reads -1 as "keep where it is"; a position saved as -1 is a place like any other.
+TEST_F(MainWindow, AStoredPositionOfMinusOneIsRestored) {
+    for (const wxPoint stored : {wxPoint(-1, -1), wxPoint(-1, 40), wxPoint(60, -1)}) {
+        using namespace settings;
+        const std::int32_t rectangle[] = {stored.x, stored.y, stored.x + 500, stored.y + 400};
+        for (int i = 0; i < 4; ++i) WriteSettingDword(kSettingWindowPosLeft + i, rectangle[i]);
+        Open("en");
+        EXPECT_EQ(Window().GetPosition(), stored);
+        Close();
+    }
 }
 
 // A settings file of the user's own keys and comments just under the read limit: the close's
