@@ -1,14 +1,15 @@
 // The main window driven through its controls: the first run, the place cascade, typed
 // coordinates, the keys, the date buttons, the rows that change places, the settings of a close.
+#include <wx/datectrl.h>
 #include <wx/odcombo.h>
 #include <wx/statbmp.h>
 
 #include <cmath>
-#include <compare>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 
+#include "framework/date_picker.h"
 #include "main_window_fixture.h"
 #include "support/file_contents.h"
 #include "places/coordinate_text.h"
@@ -144,26 +145,28 @@ TEST_F(MainWindow, DayButtonsStopAtTheYearsTheEngineComputes) {
     EXPECT_TRUE(Window().Report().ephemerisValid);
 }
 
-// A computer whose zone skipped a whole calendar day (2011-12-30 never began in Apia): every press
-// of a day button still shows another date, the report's own.
-TEST_F(MainWindow, DayButtonsMoveOnWhereTheZoneSkippedADay) {
+// A computer whose zone skipped a whole calendar day (2011-12-30 never began in Apia): the day
+// buttons pass over it, and every press shows another date in the picker and in the report alike.
+TEST_F(MainWindow, DayButtonsPassOverADayTheZoneSkipped) {
     environment_.Set("TZ", "Pacific/Apia");
     tzset();
     Open("en");
     const struct {
         astro::CalendarDate from;
         int button;
-        int direction;
-    } cases[] = {{{2011, 12, 31}, kPreviousDayButton, -1}, {{2011, 12, 29}, kNextDayButton, 1}};
+        astro::CalendarDate presses[3];
+    } cases[] = {
+        {{2011, 12, 31}, kPreviousDayButton, {{2011, 12, 29}, {2011, 12, 28}, {2011, 12, 27}}},
+        {{2011, 12, 29}, kNextDayButton, {{2011, 12, 31}, {2012, 1, 1}, {2012, 1, 2}}},
+    };
+    auto* picker = Window().ControlAs<wxDatePickerCtrl>(kDatePicker);
     for (const auto& c : cases) {
         SetDate(c.from.year, c.from.month, c.from.day);
-        for (int press = 0; press < 3; ++press) {
-            const astro::CalendarDate before = Window().SelectedDate();
+        for (const astro::CalendarDate& expected : c.presses) {
             Click(c.button);
-            const astro::CalendarDate after = Window().SelectedDate();
-            EXPECT_EQ(after <=> before, c.direction < 0 ? std::strong_ordering::less : std::strong_ordering::greater)
-                << c.from.day << " press " << press << ": " << after.year << "-" << after.month << "-" << after.day;
-            EXPECT_EQ(Window().Report().date, after);
+            EXPECT_EQ(Window().SelectedDate(), expected) << expected.month << "-" << expected.day;
+            EXPECT_EQ(framework::PickerDate(picker), expected) << expected.month << "-" << expected.day;
+            EXPECT_EQ(Window().Report().date, expected) << expected.month << "-" << expected.day;
         }
     }
 }
