@@ -82,6 +82,8 @@ TEST_F(Readability, EveryTextContrastsWithItsBackground) {
         EXPECT_GT(checked, 0) << w.name;
         if (w.dialog != &Window()) w.dialog->Hide();
     }
+    ASSERT_NE(about.Links(), nullptr);
+    EXPECT_GE(Contrast(about.Links()->Colour(), Behind(&about)), 4.5) << "the About box's links";
 }
 
 }  // namespace
