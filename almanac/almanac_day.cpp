@@ -25,12 +25,40 @@ bool ComputeAlmanacDay(const astro::CalendarDate& date, double latitudeDeg, doub
     return true;
 }
 
+namespace {
+
+// Whether the day began at all on this computer's clock. A zone that moved across the date line
+// skipped a whole day (Pacific/Apia has no 2011-12-30), and a date picker, which holds local times,
+// cannot show it: it would show a neighbour beside the skipped day's values. Noon stands for the
+// day, as no ordinary change of the clock reaches it.
+bool LocalDayExists(const astro::CalendarDate& date) {
+    std::tm noon{};
+    noon.tm_year = date.year - 1900;
+    noon.tm_mon = date.month - 1;
+    noon.tm_mday = date.day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    if (std::mktime(&noon) == static_cast<std::time_t>(-1)) return true;
+    return noon.tm_mday == date.day && noon.tm_mon == date.month - 1;
+}
+
+// A step of whole days that passes over days the computer's zone skipped.
+astro::CalendarDate Step(const astro::CalendarDate& date, int days) {
+    astro::CalendarDate next = astro::AddDays(date, days);
+    for (int skipped = 0; skipped < 2 && !LocalDayExists(next) && next > kFirstDate && next < kLastDate; ++skipped) {
+        next = astro::AddDays(next, days);
+    }
+    return next;
+}
+
+}  // namespace
+
 astro::CalendarDate PreviousDay(const astro::CalendarDate& date) {
-    return date <= kFirstDate ? date : astro::AddDays(date, -1);
+    return date <= kFirstDate ? date : Step(date, -1);
 }
 
 astro::CalendarDate NextDay(const astro::CalendarDate& date) {
-    return date >= kLastDate ? date : astro::AddDays(date, 1);
+    return date >= kLastDate ? date : Step(date, 1);
 }
 
 astro::CalendarDate Today() {

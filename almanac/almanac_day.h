@@ -38,7 +38,8 @@ bool ComputeAlmanacDay(const astro::CalendarDate& date, double latitudeDeg, doub
 inline constexpr astro::CalendarDate kFirstDate{1901, 1, 1};
 inline constexpr astro::CalendarDate kLastDate{2099, 12, 31};
 
-// The day before and after, held at the ends of the years the engine computes.
+// The day before and after, held at the ends of the years the engine computes; a day that the
+// computer's zone skipped is passed over.
 astro::CalendarDate PreviousDay(const astro::CalendarDate& date);
 astro::CalendarDate NextDay(const astro::CalendarDate& date);
 

@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "framework/toolkit_start.h"
 
 #include "settings/app_settings.h"
 #include "window/almanax_dlg.h"
@@ -25,6 +29,15 @@ void Pump() {
     for (int i = 0; i < 3; ++i) wxTheApp->Yield(true);
 }
 
+// The resident size of this process in megabytes, from the kernel's status of it.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    }
+    return 0.0;
+}
+
 void BM_StartUpToFirstRefresh(benchmark::State& state) {
     for (auto _ : state) {
         auto* window = new CAlmanaxDlg;
@@ -32,6 +45,7 @@ void BM_StartUpToFirstRefresh(benchmark::State& state) {
         window->Update();
         if (window->RefreshCount() == 0) state.SkipWithError("no refresh at start");
         state.PauseTiming();
+        state.counters["resident_MB"] = ResidentMegabytes();
         window->Destroy();
         Pump();
         state.ResumeTiming();
@@ -61,6 +75,8 @@ int main(int argc, char** argv) {
     settings::UseSettingsFiles({(settings / "Almanaxium2.reg").string(), (settings / "machine.reg").string()});
     setenv("TZ", "Europe/Berlin", 1);
     setenv("LANGUAGE", "en", 1);
+
+    framework::KeepToolkitFromOpenGl();  // as the program does
 
     benchmark::Initialize(&argc, argv);
     wxApp::SetInstance(new BenchApp);

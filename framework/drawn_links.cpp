@@ -1,7 +1,6 @@
 #include "drawn_links.h"
 
 #include <wx/dcclient.h>
-#include <wx/settings.h>
 
 #include "framework_dialog.h"
 #include "launcher.h"
@@ -43,10 +42,12 @@ wxColour DrawnLinks::LinkColour(const wxColour& buttonFace) {
     return brightness < 300 ? wxColour(153, 153, 255) : wxColour(0, 51, 255);
 }
 
+wxColour DrawnLinks::Colour() const { return LinkColour(dialog_.GetBackgroundColour()); }
+
 void DrawnLinks::Draw(wxDC& dc, const Link& link) const {
     const wxWindow* control = dialog_.Control(link.controlId);
     if (control == nullptr) return;
-    const wxColour colour = LinkColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    const wxColour colour = Colour();
     const wxRect rect = control->GetRect();
     const wxString text = control->GetLabel();
     dc.SetFont(control->GetFont());

@@ -26,8 +26,11 @@ public:
     // Takes over the controls' drawing and the dialog's mouse; call once the controls exist.
     DrawnLinks(CDialog& dialog, std::vector<Link> links);
 
-    // The colour of the links, from the brightness of the button-face colour.
+    // The colour of the links, from the brightness of the colour behind them.
     static wxColour LinkColour(const wxColour& buttonFace);
+    // The colour they are drawn with: from the dialog's own background, which a white dialog keeps
+    // under a dark theme (the theme's button face would give light links on the white).
+    wxColour Colour() const;
 
     // The address of the link at a point of the client area; empty when there is none.
     std::wstring LinkAt(const wxPoint& point) const;

@@ -48,7 +48,12 @@ int LastReportedPercentage() { return lastReportedPercentage.load(); }
 void DownloadWorker(DownloadJob& job) {
     DownloadProgressSink* progress = job.progress;
     if (progress == nullptr) return;
-    while (!progress->WindowExists()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // A window that never comes must not hold the worker: a cancel ends the wait, and the close of
+    // the main window, which cancels and then joins, never hangs.
+    while (!progress->WindowExists()) {
+        if (progress->Cancelled()) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 
     std::int64_t length = 0;
     std::string received;

@@ -64,7 +64,12 @@ CheckResult UpdateFlow::CheckForUpdate() {
 
 DownloadStart UpdateFlow::StartDownload(DownloadProgressSink* progress) {
     DownloadStart start;
-    start.started = m_checker.StartDownload(progress);
+    // Without its window a worker would report to nobody and wait for a window that never comes.
+    if (progress == nullptr || !progress->WindowExists()) {
+        m_checker.SetLastError(-1);
+    } else {
+        start.started = m_checker.StartDownload(progress);
+    }
     if (!start.started) {
         start.message = WithNumber(resources::LoadPlainString(resources::kTextUpdateFailed), m_checker.LastError());
     }

@@ -66,7 +66,8 @@ public:
     // True when a download still runs: the window brings its progress window to the front
     // instead of opening another.
     bool DownloadRunning() const { return m_checker.DownloadRunning(); }
-    // Starts the download reporting to the progress window just opened.
+    // Starts the download reporting to the progress window just opened; refuses (with the failure
+    // message and the last error -1) when there is no such window or it does not exist yet.
     DownloadStart StartDownload(DownloadProgressSink* progress);
 
     // A tick of a timer: true once, when the installer has been saved; the installer has then been

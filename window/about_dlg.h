@@ -17,6 +17,7 @@ public:
     static constexpr const wchar_t* kMakerHomePage = L"https://www.qelt.com/";
     static constexpr const wchar_t* kPlaceDataPage = L"https://www.geonames.org/about.html";
 
+    const framework::DrawnLinks* Links() const { return m_links.get(); }
     bool HandCursorShown() const { return m_links && m_links->HandCursorShown(); }
     void OnMouseMove(const wxPoint& point) { m_links->OnMouseMove(point); }
     void OnLButtonDown(const wxPoint& point) { m_links->OnLButtonDown(point); }

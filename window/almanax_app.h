@@ -6,8 +6,12 @@
 
 #include <wx/app.h>
 
+#include "framework/toolkit_start.h"
+
 class CAlmanaxApp : public wxApp {
 public:
+    // The application is made before the toolkit starts.
+    CAlmanaxApp() { framework::KeepToolkitFromOpenGl(); }
     // The toolkit is ready; the program's own start follows in OnRun.
     bool OnInit() override;
     // Runs InitInstance, which holds the whole life of the windows, then ExitInstance.

@@ -208,7 +208,8 @@ void CAlmanaxDlg::OnClose() {
 
 void CAlmanaxDlg::RestoreWindowPosition(const settings::WindowSession& session) {
     if (session.HasRectangle()) {
-        Move(session.left, session.top);
+        // The toolkit reads -1 as "keep": a saved -1 is a position like any other.
+        SetSize(session.left, session.top, GetSize().x, GetSize().y, wxSIZE_ALLOW_MINUS_ONE);
         Raise();
     }
 }

@@ -27,13 +27,16 @@ void CAlmanaxDlg::StartDownload() {
         return;
     }
     m_progressWindow = new UpdateDownloadProgress;
-    m_progressWindow->CreateModeless(this);
+    if (!m_progressWindow->CreateModeless(this)) {
+        delete m_progressWindow;  // the flow then refuses to start a worker with no window
+        m_progressWindow = nullptr;
+    }
     const update::DownloadStart start = m_updateFlow.StartDownload(m_progressWindow);
     if (start.started) {
         StartTimer(update::UpdateFlow::kInstallerTimer, update::UpdateFlow::kInstallerTimerPeriodMs);
     } else {
         // No worker reports to it: the progress window of a download that never started goes.
-        m_progressWindow->Destroy();
+        if (m_progressWindow != nullptr) m_progressWindow->Destroy();
         m_progressWindow = nullptr;
         framework::ShowMessageBox(this, start.message);
     }

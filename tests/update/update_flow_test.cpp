@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -35,12 +37,13 @@ public:
 
 class CancellableSink : public update::DownloadProgressSink {
 public:
-    bool WindowExists() const override { return true; }
+    bool WindowExists() const override { return windowExists.load(); }
     bool Cancelled() const override { return cancelled.load(); }
     void SendProgress(int) override {}
     void PostProgress(int) override {}
     void PostFinished() override {}
     std::atomic<bool> cancelled{false};
+    std::atomic<bool> windowExists{true};
 };
 
 class UpdateFlowTest : public testing::Test {
@@ -212,6 +215,33 @@ TEST_F(UpdateFlowTest, TheTimerStartsTheSavedInstallerOnce) {
         EXPECT_EQ(starter.started, std::vector<std::wstring>{flow.Checker().InstallerPath()});
         EXPECT_EQ(flow.Checker().LastError(), c.lastError) << c.failWith;
     }
+}
+
+// A progress window that could not be made: no worker starts for it, and a worker left waiting for
+// its window ends on a cancel (the main window's close cancels, then joins).
+TEST_F(UpdateFlowTest, AWindowThatNeverComesHoldsNoWorker) {
+    server_.Answer("/installer", HttpAnswer{});
+    AnswerService("<version>9.0</version><url>" + server_.Url("/installer") + "</url>");
+    ASSERT_TRUE(flow_.CheckForUpdate().offerUpdate);
+    sink_.windowExists = false;
+    for (update::DownloadProgressSink* window : {static_cast<update::DownloadProgressSink*>(&sink_),
+                                                 static_cast<update::DownloadProgressSink*>(nullptr)}) {
+        const update::DownloadStart start = flow_.StartDownload(window);
+        EXPECT_FALSE(start.started);
+        EXPECT_EQ(start.message, L"Update failed.\nError code: -1");
+        EXPECT_FALSE(flow_.DownloadRunning());
+        flow_.StopDownload([this] { sink_.cancelled = true; });
+    }
+
+    update::DownloadJob job;
+    job.checker = &flow_.Checker();
+    job.progress = &sink_;
+    job.downloadAddress = flow_.Checker().DownloadAddress();
+    sink_.cancelled = true;
+    auto worker = std::async(std::launch::async, [&job] { update::DownloadWorker(job); });
+    const bool ended = worker.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    EXPECT_TRUE(ended) << "the worker still waits for its window after a cancel";
+    sink_.windowExists = true;  // releases a worker that did not end, so that a failure does not hang
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The main window driven through its controls: the first run, the place cascade, typed
 // coordinates, the keys, the date buttons, the rows that change places, the settings of a close.
+#include <wx/datectrl.h>
 #include <wx/odcombo.h>
 #include <wx/statbmp.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "framework/date_picker.h"
 #include "main_window_fixture.h"
 #include "support/file_contents.h"
 #include "places/coordinate_text.h"
@@ -143,6 +145,32 @@ TEST_F(MainWindow, DayButtonsStopAtTheYearsTheEngineComputes) {
     EXPECT_TRUE(Window().Report().ephemerisValid);
 }
 
+// A computer whose zone skipped a whole calendar day (2011-12-30 never began in Apia): the day
+// buttons pass over it, and every press shows another date in the picker and in the report alike.
+TEST_F(MainWindow, DayButtonsPassOverADayTheZoneSkipped) {
+    environment_.Set("TZ", "Pacific/Apia");
+    tzset();
+    Open("en");
+    const struct {
+        astro::CalendarDate from;
+        int button;
+        astro::CalendarDate presses[3];
+    } cases[] = {
+        {{2011, 12, 31}, kPreviousDayButton, {{2011, 12, 29}, {2011, 12, 28}, {2011, 12, 27}}},
+        {{2011, 12, 29}, kNextDayButton, {{2011, 12, 31}, {2012, 1, 1}, {2012, 1, 2}}},
+    };
+    auto* picker = Window().ControlAs<wxDatePickerCtrl>(kDatePicker);
+    for (const auto& c : cases) {
+        SetDate(c.from.year, c.from.month, c.from.day);
+        for (const astro::CalendarDate& expected : c.presses) {
+            Click(c.button);
+            EXPECT_EQ(Window().SelectedDate(), expected) << expected.month << "-" << expected.day;
+            EXPECT_EQ(framework::PickerDate(picker), expected) << expected.month << "-" << expected.day;
+            EXPECT_EQ(Window().Report().date, expected) << expected.month << "-" << expected.day;
+        }
+    }
+}
+
 TEST_F(MainWindow, MoonRowsSwapWhenTheMoonsetComesFirst) {
     Open("en");
     ChooseBerlin();
@@ -220,6 +248,18 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     EXPECT_EQ(ListText(kTimeZoneList), zone);
     EXPECT_EQ(Window().GetPosition(), position);
     EXPECT_NEAR(Window().Latitude(), 52.52, 0.05);
+}
+
+// The toolkit reads -1 as "keep where it is"; a position saved as -1 is a place like any other.
+TEST_F(MainWindow, AStoredPositionOfMinusOneIsRestored) {
+    for (const wxPoint stored : {wxPoint(-1, -1), wxPoint(-1, 40), wxPoint(60, -1)}) {
+        using namespace settings;
+        const std::int32_t rectangle[] = {stored.x, stored.y, stored.x + 500, stored.y + 400};
+        for (int i = 0; i < 4; ++i) WriteSettingDword(kSettingWindowPosLeft + i, rectangle[i]);
+        Open("en");
+        EXPECT_EQ(Window().GetPosition(), stored);
+        Close();
+    }
 }
 
 // A settings file of the user's own keys and comments just under the read limit: the close's
