@@ -179,11 +179,10 @@ zones::TimeZoneInformation CAlmanaxDlg::GetSelectedTimeZone() const {
 }
 
 void CAlmanaxDlg::ShowTimeZoneName() {
-    const std::optional<std::wstring> label = m_zoneSelection.LabelAt(
-        m_timeZoneList.GetSelection(), m_day.report.date);
-    if (!label) return;
-    m_zoneCaptionText = *label;
-    WriteBoundTexts();
+    if (const auto label = m_zoneSelection.LabelAt(m_timeZoneList.GetSelection(), m_day.report.date)) {
+        m_zoneCaptionText = *label;
+        WriteBoundTexts();
+    }
 }
 
 void CAlmanaxDlg::OnTimeZoneChanged() {
@@ -200,9 +199,7 @@ void CAlmanaxDlg::OnClose() {
                                           m_places.LongitudeText(), rect.GetLeft(), rect.GetTop(),
                                           rect.GetRight() + 1, rect.GetBottom() + 1};
     settings::WriteWindowSession(session, !IsIconized());
-    m_countryList.Reset();
-    m_stateList.Reset();
-    m_cityList.Reset();
+    for (framework::SortedDropDownBase* list : {&m_countryList, &m_stateList, &m_cityList}) list->Reset();
     EndDialog(wxID_CANCEL);
 }
 

@@ -26,20 +26,17 @@ void CAlmanaxDlg::StartDownload() {
         if (m_progressWindow != nullptr) m_progressWindow->Raise();
         return;
     }
+    // The flow starts no worker without its window; a window that no worker reports to goes.
     m_progressWindow = new UpdateDownloadProgress;
-    if (!m_progressWindow->CreateModeless(this)) {
-        delete m_progressWindow;  // the flow then refuses to start a worker with no window
-        m_progressWindow = nullptr;
-    }
-    const update::DownloadStart start = m_updateFlow.StartDownload(m_progressWindow);
+    const bool made = m_progressWindow->CreateModeless(this);
+    const update::DownloadStart start = m_updateFlow.StartDownload(made ? m_progressWindow : nullptr);
     if (start.started) {
         StartTimer(update::UpdateFlow::kInstallerTimer, update::UpdateFlow::kInstallerTimerPeriodMs);
-    } else {
-        // No worker reports to it: the progress window of a download that never started goes.
-        if (m_progressWindow != nullptr) m_progressWindow->Destroy();
-        m_progressWindow = nullptr;
-        framework::ShowMessageBox(this, start.message);
+        return;
     }
+    if (made) m_progressWindow->Destroy(); else delete m_progressWindow;
+    m_progressWindow = nullptr;
+    framework::ShowMessageBox(this, start.message);
 }
 
 void CAlmanaxDlg::StopDownload() {

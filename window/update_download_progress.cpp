@@ -34,13 +34,8 @@ void UpdateDownloadProgress::SendProgress(int percent) {
     SendAndWait([this, percent] { OnDownloadProgress(percent); }, [this] { return Cancelled(); });
 }
 
-void UpdateDownloadProgress::PostProgress(int percent) {
-    CallAfter([this, percent] { OnDownloadProgress(percent); });
-}
-
-void UpdateDownloadProgress::PostFinished() {
-    CallAfter([this] { OnDownloadFinished(); });
-}
+void UpdateDownloadProgress::PostProgress(int percent) { CallAfter([this, percent] { OnDownloadProgress(percent); }); }
+void UpdateDownloadProgress::PostFinished() { CallAfter([this] { OnDownloadFinished(); }); }
 
 void UpdateDownloadProgress::OnDownloadProgress(int percent) {
     if (auto* bar = ControlAs<wxGauge>(kProgressBar)) bar->SetValue(percent);
