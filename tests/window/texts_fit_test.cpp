@@ -7,6 +7,8 @@
 #include <tuple>
 
 #include "main_window_fixture.h"
+#include "resources/string_ids.h"
+#include "resources/string_table.h"
 
 namespace {
 
@@ -65,5 +67,35 @@ INSTANTIATE_TEST_SUITE_P(Languages, TextsFit,
                                          Look{"fr", "C"}, Look{"el", "C"},
                                          Look{"en", "en_US.UTF-8"}, Look{"el", "en_US.UTF-8"},
                                          Look{"de", "en_US.UTF-8"}));
+
+// The texts that change with the place and the zone: every state caption and every zone label of
+// the catalogue, in every language, fits its control on the lines the control holds.
+TEST_F(MainWindowTest, EveryStateCaptionAndZoneLabelFits) {
+    for (const char* language : {"en", "de", "es", "fr", "el"}) {
+        Open(language);
+        std::vector<std::pair<int, std::wstring>> texts;
+        for (unsigned id = resources::kCaptionState; id <= resources::kCaptionRegion; ++id) {
+            texts.emplace_back(kStateCaption, resources::LoadLocalizedString(id));
+        }
+        for (const zones::TimeZoneEntry& zone : Window().TimeZones()) {
+            texts.emplace_back(kZoneCaption, zone.standardName);
+            texts.emplace_back(kZoneCaption, zone.daylightName);
+        }
+        for (const auto& [id, text] : texts) {
+            auto* label = Window().ControlAs<wxStaticText>(id);
+            ASSERT_NE(label, nullptr);
+            const wxSize has = label->GetSize();
+            label->SetLabel(wxString(text));
+            if (Window().Template().Find(id)->Has("wrap")) label->Wrap(has.x);
+            wxClientDC dc(label);
+            dc.SetFont(label->GetFont());
+            const wxSize needed = dc.GetMultiLineTextExtent(label->GetLabel());
+            EXPECT_TRUE(needed.x <= has.x && needed.y <= has.y + 1)
+                << language << ": \"" << wxString(text).utf8_str() << "\" needs " << needed.x << "x"
+                << needed.y << " px of " << has.x << "x" << has.y;
+        }
+        Close();
+    }
+}
 
 }  // namespace
