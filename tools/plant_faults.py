@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""Plants small faults in the code one at a time, rebuilds, and runs the test programs that should
+catch each, to measure what the suite catches: a fault that every test survives is a gap, or an
+equivalent change.
+
+    tools/plant_faults.py [BUILD_FOLDER] [--only SUBSTRING]
+
+BUILD_FOLDER is a configured build (default build/). Each fault names a file, an exact snippet
+that occurs once in it, its replacement, and the test programs to run (the window's under
+xvfb-run); the file is restored after every fault, also when the run is stopped. Prints one line
+per fault and the share caught.
+"""
+import pathlib
+import signal
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+
+# (subsystem, file, snippet, replacement, tests)
+FAULTS = [
+    ("settings", "settings/app_settings.cpp", "Utf16Length(value->text) <= kMaxStringUnits",
+     "Utf16Length(value->text) < kMaxStringUnits", "settings"),
+    ("settings", "settings/app_settings.cpp", "if (contents.size() > kLargestSettingsFile) return false;",
+     "if (contents.size() > kLargestSettingsFile + 4096) return false;", "settings ui"),
+    ("settings", "settings/app_settings.cpp", ": 0600;", ": 0644;", "settings"),
+    ("settings", "settings/registry_file.cpp", "if (digits.empty() || digits.size() > 8) return parsed;",
+     "if (digits.empty() || digits.size() > 9) return parsed;", "settings"),
+    ("settings", "settings/registry_file.cpp", "if (ch >= 'a' && ch <= 'f') digit = ch - 'a' + 10;",
+     "if (ch >= 'a' && ch <= 'e') digit = ch - 'a' + 10;", "settings"),
+    ("settings", "settings/registry_file.cpp", "if (a.size() != b.size()) return false;",
+     "if (a.size() < b.size()) return false;", "settings"),
+    ("places", "places/place_files.cpp", 'if (bytes.substr(0, 3) == "\\xEF\\xBB\\xBF") bytes.remove_prefix(3);',
+     "", "settings"),
+    ("places", "places/place_files.cpp", "if (end > start) lines.push_back(",
+     "if (end >= start) lines.push_back(", "settings"),
+    ("places", "places/place_files.cpp", 'if (stateListPath.find("france") != std::string::npos) return resources::kCaptionRegion;',
+     'if (stateListPath.find("francia") != std::string::npos) return resources::kCaptionRegion;',
+     "settings ui"),
+    ("places", "places/coordinate_text.cpp", "if (longitude >= -180 && longitude <= 180) return longitude;",
+     "if (longitude > -180 && longitude <= 180) return longitude;", "settings report ui"),
+    ("update", "update/download_worker.cpp", "if (percent - lastReportedPercentage.load() >= 25) {",
+     "if (percent - lastReportedPercentage.load() > 25) {", "update"),
+    ("update", "update/update_flow.cpp", "if (timerId != kInstallerTimer || !m_checker.InstallerReady() || m_installerStarted) return false;",
+     "if (timerId != kInstallerTimer || !m_checker.InstallerReady()) return false;", "update ui"),
+    ("update", "update/update_flow.cpp", "m_checker.SetLastError(errno != 0 ? errno : -1);",
+     "m_checker.SetLastError(-1);", "update"),
+    ("window", "window/almanax_dlg.cpp", "rect.GetRight() + 1, rect.GetBottom() + 1};",
+     "rect.GetRight(), rect.GetBottom() + 1};", "ui"),
+    ("window", "window/almanax_dlg.cpp", "if (date == PickerDate() && !evenIfShown) return;",
+     "if (date == PickerDate() && (evenIfShown || !evenIfShown)) return;", "ui"),
+    ("window", "window/almanax_dlg.cpp", "m_phaseRows.Show(*this, r.fullMoonFirst);",
+     "m_phaseRows.Show(*this, !r.fullMoonFirst);", "ui"),
+]
+
+
+PROGRAMS = {
+    "settings": ["tests/settings_tests"],
+    "report": ["tests/report_tests"],
+    "update": ["tests/update_tests"],
+    "ui": ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", "bin/ui_tests"],
+}
+
+
+def run(command, **options):
+    return subprocess.run(command, cwd=ROOT, capture_output=True, text=True, **options)
+
+
+def passes(build, programs):
+    """True when every program passes; a hang counts as caught."""
+    for program in programs.split():
+        command = [part if not part.endswith("_tests") else f"{build}/{part}" for part in PROGRAMS[program]]
+        try:
+            if run(command, timeout=900).returncode != 0:
+                return False
+        except subprocess.TimeoutExpired:
+            return False
+    return True
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # restores the file through finally
+    arguments = [a for a in sys.argv[1:] if not a.startswith("--")]
+    build = arguments[0] if arguments else "build"
+    only = sys.argv[sys.argv.index("--only") + 1] if "--only" in sys.argv else ""
+    caught = survived = 0
+    for subsystem, name, snippet, replacement, tests in FAULTS:
+        if only and only not in name:
+            continue
+        path = ROOT / name
+        original = path.read_text(encoding="utf-8")
+        if original.count(snippet) != 1:
+            print(f"SKIP   {name}: the snippet occurs {original.count(snippet)} times: {snippet}")
+            continue
+        try:
+            path.write_text(original.replace(snippet, replacement), encoding="utf-8")
+            built = run(["cmake", "--build", build]).returncode == 0
+            tested = built and passes(build, tests)
+        finally:
+            path.write_text(original, encoding="utf-8")
+        # A fault the compiler refuses tells nothing of the tests.
+        verdict = "NOBUILD" if not built else "caught" if not tested else "SURVIVED"
+        caught += built and not tested
+        survived += built and tested
+        print(f"{verdict:8} {subsystem:8} {name}: {snippet!r} -> {replacement!r}", flush=True)
+    run(["cmake", "--build", build])
+    total = caught + survived
+    print(f"{caught} of {total} faults caught ({100 * caught // max(total, 1)} %)")
+
+
+if __name__ == "__main__":
+    main()
