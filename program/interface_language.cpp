@@ -21,6 +21,14 @@ constexpr KnownLanguage kLanguages[] = {
     {"en", "US"}, {"de", "DE"}, {"es", "ES"}, {"fr", "FR"}, {"el", "GR"},
 };
 
+// The locale of a known language in its home country, "de_DE.UTF-8"; empty for any other code.
+std::string HomeLocaleOf(std::string_view code) {
+    for (const KnownLanguage& known : kLanguages) {
+        if (known.code == code) return std::string(code) + "_" + std::string(known.homeCountry) + ".UTF-8";
+    }
+    return std::string();
+}
+
 bool IsLower(char ch) { return ch >= 'a' && ch <= 'z'; }
 bool IsUpper(char ch) { return ch >= 'A' && ch <= 'Z'; }
 
@@ -67,13 +75,7 @@ InterfaceLanguage InterfaceLanguageFromEnvironment(const EnvironmentLookup& envi
 
 std::string ApplyInterfaceLanguage(const InterfaceLanguage& language) {
     resources::SelectStringTable(language.languageCode);
-    std::string fallback;
-    for (const KnownLanguage& known : kLanguages) {
-        if (known.code == language.languageCode) {
-            fallback = std::string(known.code) + "_" + std::string(known.homeCountry) + ".UTF-8";
-        }
-    }
-    for (const std::string& name : {language.localeName, fallback}) {
+    for (const std::string& name : {language.localeName, HomeLocaleOf(language.languageCode)}) {
         if (!name.empty() && std::setlocale(LC_ALL, name.c_str()) != nullptr) return name;
     }
     return std::string();
