@@ -7,6 +7,7 @@
 namespace cli {
 
 void JsonWriter::NewLine() {
+    if (m_oneLine) return;
     m_out += '\n';
     m_out.append(2 * m_hasMembers.size(), ' ');
 }
@@ -45,7 +46,7 @@ void JsonWriter::EndArray() { Close(']'); }
 void JsonWriter::Key(std::string_view name) {
     BeforeValue();
     WriteQuoted(name);
-    m_out += ": ";
+    m_out += m_oneLine ? ":" : ": ";
     m_afterKey = true;
 }
 

@@ -11,6 +11,9 @@ namespace cli {
 
 class JsonWriter {
 public:
+    // Indented over lines for people, or all on one line (a line of JSON lines).
+    explicit JsonWriter(bool oneLine = false) : m_oneLine(oneLine) {}
+
     void BeginObject();
     void EndObject();
     void BeginArray();
@@ -38,6 +41,7 @@ private:
     std::string m_out;
     std::vector<bool> m_hasMembers;  // one entry per open object or array
     bool m_afterKey = false;
+    bool m_oneLine = false;
 };
 
 // A calendar date and clock time as an object of year, month, day, hour, minute and second; for the
