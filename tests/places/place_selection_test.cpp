@@ -127,7 +127,8 @@ TEST_F(PlaceSelectionTest, LeavingAFieldLimitsItsCoordinateAndKeepsTheOtherText)
     const Case cases[] = {
         {true, L"-33.90", -33.9, L"-33.9"}, {true, L"95", 90, L"90"},   {true, L"-100", -90, L"-90"},
         {true, L" 12.5xyz", 12.5, L"12.5"}, {false, L"400", 40, L"40"}, {false, L"-190", 170, L"170"},
-        {false, L"abc", 0, L"0"},
+        {false, L"abc", 0, L"0"},        {false, L"180", 180, L"180"}, {false, L"-180", -180, L"-180"},
+        {false, L"540", -180, L"-180"},
     };
     Init({2, 0, 0, 1});
     for (const Case& c : cases) {

@@ -47,6 +47,7 @@ TEST(InterfaceLanguageFromName, CodeAndLocale) {
         {"pt_BR.UTF-8", "en", "pt_BR.UTF-8"}, {"pt", "en", "pt.UTF-8"},
         {"C", "en", "en_US.UTF-8"},           {"POSIX", "en", "en_US.UTF-8"},
         {"C.UTF-8", "en", "en_US.UTF-8"},     {"DE_de", "en", "en_US.UTF-8"},
+        {"de.UTF-8", "de", "de_DE.UTF-8"},    {"fr@euro", "fr", "fr_FR.UTF-8"},
     };
     for (const Case& c : cases) {
         const program::InterfaceLanguage language = program::InterfaceLanguageFromName(c.name);

@@ -27,6 +27,7 @@ TEST(FormatClockTime, RoundsToTheMinuteAndTakesOutWholeDays) {
         {1.80, L"1:48"},   {5.999, L"6:00"},    {5.99, L"5:59"},   {23.995, L"0:00"},
         {25.25, L"1:15"},  {0.0, L"0:00"},      {12.0, L"12:00"},  {30.83, L"6:50"},
         {42.14, L"18:08"}, {48.5, L"0:30"},
+        {1.9916666666666667, L"2:00"},  // exactly 59.5 minutes past the hour
         // Negative times are the previous day's clock times.
         {-0.5, L"23:30"},  {-24.25, L"23:45"},  {-0.0001, L"0:00"}, {-1e-17, L"0:00"},
     };

@@ -427,13 +427,28 @@ TEST(RegistryFile, WritesNeverDisappearIntoAContinuedValue) {
 }
 
 TEST(RegistryFile, LineEndsAreKeptSoThatAWriteChangesNoOtherLine) {
-    // A file written on Windows keeps its CR LF line ends, new lines included.
-    auto file = RegistryFile::Parse("[K]\r\n\"A\"=dword:00000001\r\n");
-    file->SetDword("K", "B", 2);
-    EXPECT_EQ(file->Serialize(), "[K]\r\n\"B\"=dword:00000002\r\n\"A\"=dword:00000001\r\n");
+    // A file written on Windows keeps its CR LF line ends, new lines included; a file without a
+    // final line end stays without one.
+    const struct {
+        const char* before;
+        const char* valueName;
+        const char* after;
+    } writes[] = {
+        {"[K]\r\n\"A\"=dword:00000001\r\n", "B", "[K]\r\n\"B\"=dword:00000002\r\n\"A\"=dword:00000001\r\n"},
+        {"[K]\n\"A\"=dword:00000001", "A", "[K]\n\"A\"=dword:00000002"},
+        {"[K]\n\"A\"=dword:00000001\n", "A", "[K]\n\"A\"=dword:00000002\n"},
+        {"", "A", "[K]\n\"A\"=dword:00000002\n"},
+        {"[J]", "A", "[J]\n\n[K]\n\"A\"=dword:00000002\n"},
+    };
+    for (const auto& w : writes) {
+        auto written = RegistryFile::Parse(w.before);
+        ASSERT_TRUE(written.has_value()) << w.before;
+        written->SetDword("K", w.valueName, 2);
+        EXPECT_EQ(written->Serialize(), w.after) << w.before;
+    }
     // "[Other]" + CR CR LF is no key line (its text ends in CR), so V below it still belongs to K;
     // losing one CR on writing would turn it into a key line and hide V from its key.
-    file = RegistryFile::Parse("[K]\n\"V\"=dword:00000001\n[Other]\r\r\n\"V\"=dword:00000002\n");
+    auto file = RegistryFile::Parse("[K]\n\"V\"=dword:00000001\n[Other]\r\r\n\"V\"=dword:00000002\n");
     file->SetDword("K", "V", 7);
     const auto again = RegistryFile::Parse(file->Serialize());
     ASSERT_TRUE(again.has_value());
@@ -458,6 +473,40 @@ TEST(RegistryFile, ParsesValueLinesAndEscapes) {
     const auto reread = RegistryFile::Parse(copy.Serialize());
     ASSERT_TRUE(reread.has_value());
     EXPECT_EQ(reread->Find("A\\B", "n")->text, L"x\"y\\z\r\n");
+}
+
+// The edges of each value form: the longest dword, the digits beside the hex letters, each escape,
+// names that differ in case only (ASCII letters from A to Z).
+TEST(RegistryFile, TheEdgesOfEachValueForm) {
+    using Kind = RegistryValue::Kind;
+    const struct {
+        const char* line;
+        const char* name;
+        Kind kind;
+        std::uint32_t dword;
+        const wchar_t* text;
+    } cases[] = {
+        {"\"V\"=dword:fFfFfFfF", "V", Kind::kDword, 0xffffffffu, L""},
+        {"\"V\"=dword:a09A", "V", Kind::kDword, 0xa09au, L""},
+        {"\"V\"=dword:000000001", "V", Kind::kOther, 0, L""},  // nine digits
+        {"\"V\"=dword:", "V", Kind::kOther, 0, L""},
+        {"\"V\"=dword:0000000g", "V", Kind::kOther, 0, L""},
+        {"\"V\"=dword:0000000G", "V", Kind::kOther, 0, L""},
+        {"\"timezone\"=dword:00000007", "TimeZone", Kind::kDword, 7, L""},
+        {"\"TIMEZONE\"=dword:00000007", "timeZone", Kind::kDword, 7, L""},
+        {"\"V\"=\"a\\rb\\nc\\\\\\\"\"", "V", Kind::kString, 0, L"a\rb\nc\\\""},
+        {"\"V\"=\"a\\tb\"", "V", Kind::kOther, 0, L""},  // no such escape
+        {"\"V\"=\"a\" ", "V", Kind::kOther, 0, L""},       // more after the closing quote
+    };
+    for (const auto& c : cases) {
+        const auto file = RegistryFile::Parse(std::string("[K]\n") + c.line + "\n");
+        ASSERT_TRUE(file.has_value()) << c.line;
+        const auto value = file->Find("k", c.name);
+        ASSERT_TRUE(value.has_value()) << c.line;
+        EXPECT_EQ(value->kind, c.kind) << c.line;
+        EXPECT_EQ(value->dword, c.dword) << c.line;
+        EXPECT_EQ(value->text, c.text) << c.line;
+    }
 }
 
 // What the main window keeps between runs, written and read back.
@@ -493,6 +542,9 @@ TEST_F(SettingsTest, WindowSessionWritesEveryValueAndTheRectangleOnlyWhenAsked) 
     EXPECT_EQ(read.latitude, L"52.524370");
     EXPECT_EQ(read.longitude, L"13.410530");
     EXPECT_TRUE(read.HasRectangle());
+    WindowSession atTheCorner;  // a window at 0, 0 was saved too
+    atTheCorner.right = 500;
+    EXPECT_TRUE(atTheCorner.HasRectangle());
 
     WriteWindowSession(minimized, false);
     const WindowSession again = ReadWindowSession();

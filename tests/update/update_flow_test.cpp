@@ -103,6 +103,7 @@ TEST_F(UpdateFlowTest, TheCheckOffersANewerVersionSaysThereIsNoneOrWhyTheService
         {Asked::kService, {.status = 500, .body = valid}, false, L"", notReached + L"the service answered with an error"},
         {Asked::kService, {.status = 404, .body = "<html>Not Found</html>"}, false, L"",
          notReached + L"the service answered with an error"},
+        {Asked::kService, {.status = 300, .body = valid}, false, L"", notReached + L"the service answered with an error"},
         {Asked::kService, {.body = valid, .cutAfterBytes = 12}, false, L"", notReached + L"the answer was cut short"},
         {Asked::kService, {.body = atTheLimit + " "}, false, L"", notReached + L"the answer was too large"},
         {Asked::kService, {.body = atTheLimit + " ", .sendContentLength = false}, false, L"",

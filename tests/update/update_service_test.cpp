@@ -110,6 +110,7 @@ TEST_F(VersionCheck, BodyCutShortIsNoAnswer) {
     std::wstring version;
     EXPECT_FALSE(checker_.CheckForUpdate(newer, version));
     EXPECT_FALSE(newer);
+    EXPECT_EQ(checker_.LastError(), 0) << "an answer came: no connection error is recorded";
 }
 
 // An exception from any callback ends the transfer as failed instead of unwinding through libcurl.
@@ -218,23 +219,18 @@ protected:
         GTEST_SKIP() << "needs the first download of its process (CTest runs each test alone)"; \
     }
 
-TEST_F(Download, WithContentLengthInStepsOfAtLeast25) {
+TEST_F(Download, WithContentLengthInStepsOf25) {
     REQUIRE_FIRST_DOWNLOAD_OF_THE_RUN();
     UpdateChecker checker;
     RecordingSink sink;
     HttpAnswer answer;
-    answer.body = Installer(400000);
-    answer.pieceSize = 20000;
-    answer.pauseBetweenPieces = std::chrono::milliseconds(5);
+    // Four pieces, each alone in its read (a pause longer than the worker's after a report): each
+    // brings the download exactly 25 points on, and every one of them is reported.
+    answer.body = Installer(40000);
+    answer.pieceSize = 10000;
+    answer.pauseBetweenPieces = std::chrono::milliseconds(600);
     Run(checker, sink, answer);
-    const std::vector<int> sent = sink.Sent();
-    ASSERT_FALSE(sent.empty());
-    EXPECT_LE(sent.size(), 4u);
-    int previous = 0;
-    for (const int percent : sent) {
-        EXPECT_GE(percent - previous, 25) << "steps of at least 25 points";
-        previous = percent;
-    }
+    EXPECT_EQ(sink.Sent(), (std::vector<int>{25, 50, 75, 100}));
     EXPECT_EQ(sink.Posted(), std::vector<int>{100});
     EXPECT_TRUE(sink.Finished());
     ASSERT_TRUE(checker.InstallerReady());
@@ -345,22 +341,15 @@ TEST_F(Download, WhatStandsAtTheInstallersName) {
 }
 
 TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
-    UpdateChecker checker;
-    RecordingSink sink;
-    HttpAnswer answer;
-    answer.status = 500;
-    answer.body = "<html>internal error</html>";
-    Run(checker, sink, answer);
-    EXPECT_TRUE(sink.Finished());
-    EXPECT_FALSE(checker.InstallerReady());
-    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
-    UpdateChecker missing;
-    RecordingSink sink2;
-    HttpAnswer notFound;
-    notFound.status = 404;
-    notFound.body = "no";
-    Run(missing, sink2, notFound, "/gone");
-    EXPECT_FALSE(missing.InstallerReady());
+    // A page of any status but 2xx, a redirection without its address (300) included.
+    for (const int status : {500, 404, 300}) {
+        UpdateChecker checker;
+        RecordingSink sink;
+        Run(checker, sink, {.status = status, .body = Installer(1000)}, "/status" + std::to_string(status));
+        EXPECT_TRUE(sink.Finished()) << status;
+        EXPECT_FALSE(checker.InstallerReady()) << status;
+        EXPECT_FALSE(std::filesystem::exists(InstallerPath())) << status;
+    }
 }
 
 TEST_F(Download, ARedirectToPlainHttpSavesNothing) {
@@ -416,6 +405,12 @@ TEST_F(Download, NoRoomForTheInstallerEndsTheWorkerWithItsMessage) {
     Run(checker, sink, answer);
     EXPECT_TRUE(sink.Finished());
     EXPECT_FALSE(checker.InstallerReady());
+    // An installer of exactly the largest size is whole.
+    UpdateChecker fits;
+    fits.Job().maxBytes = 50000;
+    RecordingSink sink2;
+    Run(fits, sink2, answer);
+    EXPECT_TRUE(fits.InstallerReady());
 }
 
 TEST_F(Download, ABodyLongerThanItsLengthGivesTheAnnouncedBytesOnly) {

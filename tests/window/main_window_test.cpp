@@ -130,6 +130,10 @@ TEST_F(MainWindow, PreviousNextAndToday) {
     Click(kTodayButton);
     const std::time_t now = std::time(nullptr);
     EXPECT_EQ(Window().SelectedDate().day, LocalDate(now).tm_mday);
+    // Today again, when today is shown, still computes the report anew.
+    const int refreshes = Window().RefreshCount();
+    Click(kTodayButton);
+    EXPECT_EQ(Window().RefreshCount(), refreshes + 1);
 }
 
 TEST_F(MainWindow, DayButtonsStopAtTheYearsTheEngineComputes) {
@@ -230,7 +234,8 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     const int city = ListSelection(kCityList);
     Window().Move(123, 77);
     Pump();
-    const wxPoint position = Window().GetPosition();
+    const wxRect rectangle = Window().GetRect();
+    const wxPoint position = rectangle.GetPosition();
     Close();
 
     EXPECT_EQ(settings::ReadSettingDword(kSettingTimeZone), zonePosition);
@@ -239,6 +244,9 @@ TEST_F(MainWindow, ClosingSavesAndTheNextStartRestores) {
     EXPECT_EQ(settings::ReadSettingString(settings::kSettingLatitude), L"52.524370");
     EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosLeft), position.x);
     EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosTop), position.y);
+    // Right and bottom lie just past the window.
+    EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosRight), position.x + rectangle.width);
+    EXPECT_EQ(settings::ReadSettingDword(settings::kSettingWindowPosBottom), position.y + rectangle.height);
 
     Open("en");
     EXPECT_EQ(ListText(kContinentList), L"Europe");
@@ -299,6 +307,11 @@ TEST_F(MainWindow, GermanWindowWritesDatesAndNumbersItsWay) {
     EXPECT_EQ(TextOf(kLatitudeField), L"52,524370");
     EXPECT_NE(TextOf(kEquationOfTimeValue).find(L','), std::wstring::npos);
     EXPECT_EQ(TextOf(kSunriseValue), L"4:43");
+    // A typed number takes the decimal comma.
+    TypeInto(kLatitudeField, L"48,5");
+    LeaveField(kLatitudeField);
+    EXPECT_DOUBLE_EQ(Window().Latitude(), 48.5);
+    EXPECT_EQ(TextOf(kLatitudeField), L"48,5");
 }
 
 }  // namespace

@@ -275,7 +275,10 @@ TEST_F(UpdateAndAbout, ProgressWindowShowsPercentagesAndCancels) {
     EXPECT_EQ(Window().ProgressWindow(), progress);
     // Escape on the progress window cancels.
     ASSERT_TRUE(WaitFor([&] { return LabelOf(*progress, 1024) != L"Connecting..."; }));
-    EXPECT_NE(LabelOf(*progress, 1024).find(L" %"), std::wstring::npos);
+    const std::wstring percentage = LabelOf(*progress, 1024);
+    EXPECT_NE(percentage.find(L" %"), std::wstring::npos);
+    // The bar stands at the number the text shows.
+    EXPECT_EQ(progress->ControlAs<wxGauge>(1029)->GetValue(), std::stoi(percentage)) << percentage;
     wxKeyEvent escape(wxEVT_CHAR_HOOK);
     escape.m_keyCode = WXK_ESCAPE;
     progress->ProcessWindowEvent(escape);
