@@ -15,6 +15,7 @@
 #endif
 
 #include <cstdint>
+#include <vector>
 
 #include "astro/dates.h"
 
@@ -314,6 +315,21 @@ double TruePhaseDate(double k, double selector);
 
 // The next new and full Moon strictly after the date (a phase on the date itself never counts).
 PhaseDates FindNextPhases(int year, int month, int day);
+
+// The four principal phases, in the order of a lunation.
+enum class PrincipalPhase { kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter };
+
+struct PrincipalPhaseInstant {
+    PrincipalPhase phase;
+    CivilDateTime when;  // on the time scale of the phase series (read as UT), to the second
+};
+
+// Julian Day of the true first (selector 0.25) or last quarter (0.75) of lunation k.
+double TrueQuarterDate(double k, double selector);
+
+// Every principal phase from the Julian Day `from` up to `until` (not included), in time order. New
+// and full Moons are those of FindNextPhases to the second.
+std::vector<PrincipalPhaseInstant> PrincipalPhasesBetween(double from, double until);
 
 // ---------------------------------------------------------------------------------------------
 // Day ephemeris

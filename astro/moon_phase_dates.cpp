@@ -44,6 +44,28 @@ double TruePhaseDate(double k, double selector) {
     return meanPhase + correction;
 }
 
+double TrueQuarterDate(double k, double selector) {
+    const double kk = k + selector;
+    const double t = kk / c::kLunationsPerJulianCentury;
+    const double t2 = t * t;
+    const double t3 = t2 * t;
+    const double meanPhase = c::kPhaseEpoch + c::kSynodicMonthDays * kk + 0.0001178 * t2 -
+                             1.55e-07 * t3 + 0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
+    const double m = 359.2242 + 29.10535608 * kk - 3.33e-05 * t2 - 3.47e-06 * t3;
+    const double mp = 306.0253 + 385.81691806 * kk + 0.0107306 * t2 + 1.236e-05 * t3;
+    const double f = 21.2964 + 390.67050646 * kk - 0.0016528 * t2 - 2.39e-06 * t3;
+    // The quarters' own series, then the term that tells the first quarter from the last.
+    const double correction =
+        (0.1721 - 0.0004 * t) * deg::Sin(m) + 0.0021 * deg::Sin(2 * m) -
+        0.628 * deg::Sin(mp) + 0.0089 * deg::Sin(2 * mp) - 0.0004 * deg::Sin(3 * mp) +
+        0.0079 * deg::Sin(2 * f) - 0.0119 * deg::Sin(m + mp) - 0.0047 * deg::Sin(m - mp) +
+        0.0003 * deg::Sin(2 * f + m) - 0.0004 * deg::Sin(2 * f - m) -
+        0.0006 * deg::Sin(2 * f + mp) + 0.0021 * deg::Sin(2 * f - mp) +
+        0.0003 * deg::Sin(m + 2 * mp) + 0.0004 * deg::Sin(m - 2 * mp) - 0.0003 * deg::Sin(2 * m + mp);
+    const double side = 0.0028 - 0.0004 * deg::Cos(m) + 0.0003 * deg::Cos(mp);
+    return meanPhase + correction + (selector < 0.5 ? side : -side);
+}
+
 namespace {
 
 CivilDateTime CivilDateTimeOfJulianDay(double jd) {
@@ -111,6 +133,24 @@ struct PhaseSearch {
 };
 
 }  // namespace
+
+std::vector<PrincipalPhaseInstant> PrincipalPhasesBetween(double from, double until) {
+    std::vector<PrincipalPhaseInstant> phases;
+    // From the lunation before the first day to the one after the last, so no phase near an end is
+    // missed; each phase is kept or not by its own instant.
+    const double first = std::floor((from - c::kPhaseEpoch) / c::kSynodicMonthDays) - 1;
+    const double last = std::ceil((until - c::kPhaseEpoch) / c::kSynodicMonthDays) + 1;
+    for (double k = first; k <= last; ++k) {
+        const double instants[] = {TruePhaseDate(k, 0.0), TrueQuarterDate(k, 0.25), TruePhaseDate(k, 0.5),
+                                   TrueQuarterDate(k, 0.75)};
+        for (int i = 0; i < 4; ++i) {
+            if (instants[i] >= from && instants[i] < until) {
+                phases.push_back({static_cast<PrincipalPhase>(i), CivilDateTimeOfJulianDay(instants[i])});
+            }
+        }
+    }
+    return phases;
+}
 
 PhaseDates FindNextPhases(int year, int month, int day) {
     PhaseSearch search{year, month, day, {}};

@@ -37,18 +37,68 @@ std::optional<int> ParseDigits(std::string_view text) {
 }
 
 // YYYY-MM-DD, a date that exists, years 1 to 9999.
-bool ParseDate(std::string_view text, CliOptions& options) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+std::optional<astro::CalendarDate> ParseCalendarDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     const auto year = ParseDigits(text.substr(0, 4));
     const auto month = ParseDigits(text.substr(5, 2));
     const auto day = ParseDigits(text.substr(8, 2));
-    if (!year || !month || !day) return false;
-    if (*year < 1 || *month < 1 || *month > 12) return false;
-    if (*day < 1 || *day > DaysInMonth(*year, *month)) return false;
-    options.year = *year;
-    options.month = *month;
-    options.day = *day;
+    if (!year || !month || !day) return std::nullopt;
+    if (*year < 1 || *month < 1 || *month > 12) return std::nullopt;
+    if (*day < 1 || *day > DaysInMonth(*year, *month)) return std::nullopt;
+    return astro::CalendarDate{static_cast<std::uint16_t>(*year), static_cast<std::uint16_t>(*month),
+                               static_cast<std::uint16_t>(*day)};
+}
+
+bool ParseDate(std::string_view text, CliOptions& options) {
+    const auto date = ParseCalendarDate(text);
+    if (!date) return false;
+    options.year = date->year;
+    options.month = date->month;
+    options.day = date->day;
     return true;
+}
+
+// YYYY-MM or YYYY of the years 1 to 9999.
+std::optional<almanac::DaySpan> ParseMonth(std::string_view text) {
+    if (text.size() != 7 || text[4] != '-') return std::nullopt;
+    const auto year = ParseDigits(text.substr(0, 4));
+    const auto month = ParseDigits(text.substr(5, 2));
+    if (!year || !month || *year < 1 || *month < 1 || *month > 12) return std::nullopt;
+    return almanac::MonthSpan(*year, *month);
+}
+
+std::optional<almanac::DaySpan> ParseYear(std::string_view text) {
+    const auto year = text.size() == 4 ? ParseDigits(text) : std::nullopt;
+    if (!year || *year < 1) return std::nullopt;
+    return almanac::YearSpan(*year);
+}
+
+constexpr std::string_view kFormats[] = {"table", "csv", "ics", "jsonl"};
+constexpr std::string_view kEvents[] = {"sunrise", "sunset", "civil", "nautical", "astronomical",
+                                        "moonrise", "moonset", "phases"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view value, const std::string_view (&names)[N]) {
+    for (const std::string_view name : names) {
+        if (value == name) return true;
+    }
+    return false;
+}
+
+// A comma-separated list of event kinds, each known and named once.
+std::optional<std::vector<std::string>> ParseEvents(std::string_view text) {
+    std::vector<std::string> events;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view event = text.substr(0, comma);
+        if (!IsOneOf(event, kEvents)) return std::nullopt;
+        for (const std::string& earlier : events) {
+            if (earlier == event) return std::nullopt;
+        }
+        events.emplace_back(event);
+        if (comma == std::string_view::npos) return events;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 // A finite decimal number; from_chars reads the "C" notation regardless of the locale.
@@ -81,12 +131,25 @@ const char* CliUsage() {
            "            -12 to 14, a whole number of minutes (5.5, 5.75, -3.5)\n"
            "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
            "            environment, as the window chooses it)\n"
-           "  --json    print the results as one JSON object\n";
+           "  --json    print the results as one JSON object\n"
+           "\n"
+           "       almanaxium-cli (--from YYYY-MM-DD --to YYYY-MM-DD | --month YYYY-MM | --year YYYY)\n"
+           "                     --lat DEG --lon DEG (--zone IANA-NAME | --offset HOURS) [--lang CODE]\n"
+           "                     [--format table|csv|ics|jsonl] [--events LIST]\n"
+           "  --from, --to  the first and the last day of a span (both included, 1901 to 2099)\n"
+           "  --month   every day of a month;  --year  every day of a year\n"
+           "  --format  table: one row a day for a terminal (the default); csv: every value\n"
+           "            of each day for spreadsheets; ics: a calendar of events; jsonl: the\n"
+           "            --json object of each day, one line a day\n"
+           "  --events  the events of a calendar, a comma-separated list of sunrise, sunset,\n"
+           "            civil, nautical, astronomical, moonrise, moonset, phases (default:\n"
+           "            sunrise,sunset,phases)\n";
 }
 
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
-    bool haveDate = false, haveLat = false, haveLon = false;
+    bool haveDate = false, haveLat = false, haveLon = false, haveFormat = false;
+    std::optional<astro::CalendarDate> from, to;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view name = arguments[i];
@@ -101,7 +164,8 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             continue;
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
-            name != "--zone" && name != "--lang") {
+            name != "--zone" && name != "--lang" && name != "--from" && name != "--to" &&
+            name != "--month" && name != "--year" && name != "--format" && name != "--events") {
             return Failure("unknown argument " + QuoteArgument(arguments[i]) + " (see --help)");
         }
         std::string_view value;
@@ -124,6 +188,43 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
                                " is not one of the languages en, de, es, fr, el");
             }
             options.languageCode = std::string(value);
+            continue;
+        }
+        if (name == "--from" || name == "--to") {
+            const auto date = ParseCalendarDate(value);
+            if (!date) {
+                return Failure(std::string(name) + " " + QuoteArgument(value) +
+                               " is not an existing date in the form YYYY-MM-DD");
+            }
+            (name == "--from" ? from : to) = *date;
+            continue;
+        }
+        if (name == "--month" || name == "--year") {
+            const auto span = name == "--month" ? ParseMonth(value) : ParseYear(value);
+            if (!span) {
+                return Failure(std::string(name) + " " + QuoteArgument(value) + " is not a " +
+                               (name == "--month" ? "month in the form YYYY-MM" : "year in the form YYYY"));
+            }
+            if (options.span) return Failure("give one span: --from and --to, --month or --year");
+            options.span = span;
+            continue;
+        }
+        if (name == "--format") {
+            if (!IsOneOf(value, kFormats)) {
+                return Failure("--format " + QuoteArgument(value) + " is not one of table, csv, ics, jsonl");
+            }
+            options.format = std::string(value);
+            haveFormat = true;
+            continue;
+        }
+        if (name == "--events") {
+            const auto events = ParseEvents(value);
+            if (!events) {
+                return Failure("--events " + QuoteArgument(value) +
+                               " is not a list of sunrise, sunset, civil, nautical, astronomical, "
+                               "moonrise, moonset, phases");
+            }
+            options.events = *events;
             continue;
         }
         if (name == "--date") {
@@ -169,7 +270,23 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         result.options = options;
         return result;
     }
-    if (!haveDate) return Failure("missing option --date (see --help)");
+    if (from || to) {
+        if (!from || !to) return Failure("a span needs both --from and --to");
+        if (options.span) return Failure("give one span: --from and --to, --month or --year");
+        options.span = almanac::DaySpan{*from, *to};
+    }
+    if (options.span) {
+        if (haveDate) return Failure("give --date or a span of days, not both");
+        if (options.json) return Failure("a span of days is written as JSON lines with --format jsonl");
+        if (const std::string fault = almanac::SpanFault(*options.span); !fault.empty()) return Failure(fault);
+    } else if (haveFormat) {
+        return Failure("--format needs a span of days: --from and --to, --month or --year");
+    }
+    if (!options.events.empty() && options.format != "ics") {
+        return Failure("--events belongs to --format ics");
+    }
+    if (options.events.empty()) options.events = {"sunrise", "sunset", "phases"};
+    if (!haveDate && !options.span) return Failure("missing option --date (see --help)");
     if (!haveLat) return Failure("missing option --lat (see --help)");
     if (!haveLon) return Failure("missing option --lon (see --help)");
     if (options.hasOffset == !options.zoneName.empty()) {

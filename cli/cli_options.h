@@ -1,11 +1,13 @@
 // The command line of almanaxium-cli.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "almanac/day_span.h"
 
 namespace cli {
 
@@ -22,6 +24,10 @@ struct CliOptions {
     std::string languageCode;   // "en", "de", "es", "fr" or "el"; empty: from the environment
     bool json = false;
     bool help = false;
+    // A span of days in place of --date: --from and --to, --month or --year.
+    std::optional<almanac::DaySpan> span;
+    std::string format = "table";     // of a span: table, csv, ics or jsonl
+    std::vector<std::string> events;  // of a calendar: the kinds of event it holds
 };
 
 struct CliParseResult {

@@ -1,5 +1,6 @@
 // almanaxium-cli: the day report of one date, place and time zone, from the same code as the
-// window, as the window's rows or as JSON, for scripts, tests and benchmarks.
+// window, as the window's rows or as JSON, or the almanac over a span of days as a table, CSV, a
+// calendar or JSON lines; for scripts, tests and benchmarks.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,11 +9,10 @@
 
 #include "almanac/almanac_day.h"
 #include "cli_options.h"
-#include "ephemeris_json.h"
-#include "json_writer.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
 #include "report_output.h"
+#include "span_output.h"
 
 namespace {
 
@@ -59,6 +59,13 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (options.span) {
+        const std::vector<almanac::SpanDay> days =
+            almanac::ComputeSpan(*options.span, request.latitudeDeg, request.longitudeDeg, *zone,
+                                 report::UserUses12HourClock());
+        return Print(cli::SpanOutput(days, *zone, options));
+    }
+
     almanac::AlmanacDay day;
     if (!almanac::ComputeAlmanacDay(request.date, request.latitudeDeg, request.longitudeDeg, *zone,
                                     report::UserUses12HourClock(), day)) {
@@ -66,16 +73,5 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::string output;
-    if (options.json) {
-        cli::JsonWriter json;
-        json.BeginObject();
-        cli::WriteEphemerisMembers(json, day.ephemeris, day.phases);
-        cli::WriteReportMembers(json, day, *zone);
-        json.EndObject();
-        output = json.Text();
-    } else {
-        output = cli::ReportRows(day, *zone);
-    }
-    return Print(output);
+    return Print(options.json ? cli::DayJson(day, *zone, false) : cli::ReportRows(day, *zone));
 }

@@ -11,6 +11,9 @@ namespace cli {
 // "report", "texts", "phasePicture" and "zone" into the open object.
 void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const almanac::DayZone& zone);
 
+// The whole JSON object of a day, as --json prints it: over lines, or on one (a line of JSON lines).
+std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayZone& zone, bool oneLine);
+
 // The window's captions in the interface language beside the values, in the window's order.
 std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& zone);
 

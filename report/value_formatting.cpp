@@ -59,8 +59,7 @@ std::wstring Clock(const DayEvent& event, bool twelveHourClock) {
 
 }  // namespace
 
-std::wstring FormatClockTime(double hours, bool twelveHourClock) {
-    if (!std::isfinite(hours)) return kNoValue;
+ClockMinute RoundedClockTime(double hours) {
     // Whole days out first (fmod is exact), so that a time of the previous day shows its clock time.
     double time = std::fmod(hours, 24.0);
     if (time < 0) time += 24;
@@ -70,16 +69,28 @@ std::wstring FormatClockTime(double hours, bool twelveHourClock) {
         wholeHours += 1;
         minutes -= 60;
     }
-    const int minute = static_cast<int>(minutes + 0.5);
-    const int hour = static_cast<int>(wholeHours % 24);
-    const std::tm moment = CalendarTm(2000, 1, 1, hour, minute, 0);
+    return {static_cast<int>(wholeHours % 24), static_cast<int>(minutes + 0.5)};
+}
+
+std::wstring FormatClockTime(double hours, bool twelveHourClock) {
+    if (!std::isfinite(hours)) return kNoValue;
+    const ClockMinute clock = RoundedClockTime(hours);
+    const std::tm moment = CalendarTm(2000, 1, 1, clock.hour, clock.minute, 0);
     return Strftime(twelveHourClock && LocaleHasDesignators() ? L"%-I:%M %p" : L"%-H:%M", moment);
 }
 
+long DayLengthSeconds(double hours) { return static_cast<long>(hours * 3600 + 0.5); }
+
 std::wstring FormatDayLength(double hours) {
-    const auto total = static_cast<long>(hours * 3600 + 0.5);
+    const long total = DayLengthSeconds(hours);
     return Printf(L"%2ldh %02ldm %02lds", total / 3600, (total / 60) % 60, total % 60);
 }
+
+std::wstring FormatWeekdayDate(int year, int month, int day) {
+    return Strftime(L"%a %x", CalendarTm(year, month, day, 0, 0, 0));
+}
+
+int VisiblePercent(double illuminatedFraction) { return static_cast<int>(illuminatedFraction * 100 + 0.5); }
 
 std::wstring FormatPhaseDate(const LocalDateTime& t) {
     if (t.IsZero()) return kNoValue;
@@ -120,7 +131,7 @@ DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
     texts.moonDeclination =
         r.moonCulmination.occurs ? Degrees(L"%.1f\u00B0", r.moonDeclination) : kNoValue;
 
-    texts.visibility = Printf(L"%d%%", static_cast<int>(r.illuminatedFraction * 100 + 0.5));
+    texts.visibility = Printf(L"%d%%", VisiblePercent(r.illuminatedFraction));
     texts.phase = resources::LoadPlainString(resources::kTextFirstPhase + static_cast<unsigned>(r.phaseIndex));
     texts.dayLength = FormatDayLength(r.dayLengthHours);
 

@@ -20,6 +20,22 @@ std::wstring FormatClockTime(double hours, bool twelveHourClock);
 // "%2dh %02dm %02ds", rounded to the second.
 std::wstring FormatDayLength(double hours);
 
+// The clock time that FormatClockTime shows, as numbers: hour 0 to 23 and minute.
+struct ClockMinute {
+    int hour = 0;
+    int minute = 0;
+};
+ClockMinute RoundedClockTime(double hours);
+
+// The whole seconds that FormatDayLength shows.
+long DayLengthSeconds(double hours);
+
+// The locale's abbreviated weekday and date, "%a %x".
+std::wstring FormatWeekdayDate(int year, int month, int day);
+
+// The percentage of the Moon's disc lit, as the visibility text shows it.
+int VisiblePercent(double illuminatedFraction);
+
 // The locale's date and time, "%x - %X"; "-" for the all-zero moment.
 std::wstring FormatPhaseDate(const LocalDateTime& moment);
 

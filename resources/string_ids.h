@@ -88,6 +88,32 @@ enum StringId : unsigned {
     kTextReasonEmpty = 1006,
     kTextReasonNotUtf8 = 1007,
     kTextReasonNoElements = 1008,
+    // The table of a span of days (headings in the order of its columns), the month table and
+    // its export, the events of a calendar file.
+    kTextTableDate = 1009,
+    kTextTableSunrise = 1010,
+    kTextTableSunset = 1011,
+    kTextTableDayLength = 1012,
+    kTextTableCivilDawn = 1013,
+    kTextTableCivilDusk = 1014,
+    kTextTableMoonrise = 1015,
+    kTextTableMoonset = 1016,
+    kTextTableVisible = 1017,
+    kTextTablePhase = 1018,
+    kTextTableButton = 1019,
+    kTextMonthTableTitle = 1020,
+    kTextPreviousMonth = 1021,
+    kTextNextMonth = 1022,
+    kTextExport = 1023,
+    kTextSpreadsheetFiles = 1024,
+    kTextCalendarFiles = 1025,
+    kTextFileNotWritten = 1026,
+    kTextCivilTwilightBegins = 1027,
+    kTextCivilTwilightEnds = 1028,
+    kTextNauticalTwilightBegins = 1029,
+    kTextNauticalTwilightEnds = 1030,
+    kTextAstronomicalTwilightBegins = 1031,
+    kTextAstronomicalTwilightEnds = 1032,
 };
 
 // The first and last id of the tables, which hold every id between them.
@@ -95,6 +121,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kTextReasonNoElements;
+inline constexpr unsigned kLastAddedStringId = kTextAstronomicalTwilightEnds;
 
 }  // namespace resources

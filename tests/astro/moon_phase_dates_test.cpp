@@ -84,6 +84,32 @@ TEST(FindNextPhases, AlwaysStrictlyAfterAndWithinALunation) {
     }
 }
 
+// The principal phases of published almanacs (UT), to the few minutes the series gives; the new and
+// full Moons are FindNextPhases' own to the second.
+TEST(PrincipalPhasesBetween, QuartersOfTheAlmanacsAndTheNextPhasesOwnNewAndFullMoons) {
+    using astro::PrincipalPhase;
+    const struct {
+        PrincipalPhase phase;
+        PhaseExpectation when;
+    } expected[] = {
+        {PrincipalPhase::kLastQuarter, {2024, 1, 4, 3, 30}}, {PrincipalPhase::kNewMoon, {2024, 1, 11, 11, 57}},
+        {PrincipalPhase::kFirstQuarter, {2024, 1, 18, 3, 53}}, {PrincipalPhase::kFullMoon, {2024, 1, 25, 17, 54}},
+        {PrincipalPhase::kLastQuarter, {2024, 2, 2, 23, 18}},
+    };
+    const auto phases = astro::PrincipalPhasesBetween(astro::JulianDayOfDate(2024, 1, 1),
+                                                      astro::JulianDayOfDate(2024, 2, 3) + 0.5);
+    ASSERT_EQ(phases.size(), std::size(expected));
+    for (std::size_t i = 0; i < phases.size(); ++i) {
+        EXPECT_EQ(phases[i].phase, expected[i].phase) << i;
+        EXPECT_NEAR(MinutesFrom(phases[i].when, expected[i].when), 0.0, 10.0) << i;
+    }
+    const astro::PhaseDates next = astro::FindNextPhases(2024, 1, 4);
+    EXPECT_EQ(std::tie(phases[1].when.day, phases[1].when.hour, phases[1].when.minute, phases[1].when.second),
+              std::tie(next.nextNewMoon.day, next.nextNewMoon.hour, next.nextNewMoon.minute, next.nextNewMoon.second));
+    EXPECT_EQ(std::tie(phases[3].when.day, phases[3].when.hour, phases[3].when.minute, phases[3].when.second),
+              std::tie(next.nextFullMoon.day, next.nextFullMoon.hour, next.nextFullMoon.minute, next.nextFullMoon.second));
+}
+
 TEST(TruePhaseDate, NearTheMeanPhase) {
     // The periodic terms move a true phase by at most about 14 hours from the mean one.
     for (double k = 1000; k < 1100; k += 1) {

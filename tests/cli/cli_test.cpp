@@ -31,6 +31,47 @@ TEST(ParseCliArguments, AcceptsTheFullCommandInBothSpellings) {
     EXPECT_TRUE(parsed.options.json);
 }
 
+// A span of days in place of the date: its three forms, and each way to ask for one wrongly.
+TEST(ParseCliArguments, SpansOfDays) {
+    const std::string outside = "the span reaches beyond the years 1901 to 2099, which the almanac computes";
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+        almanac::DaySpan span;
+    } cases[] = {
+        {{"--month", "2024-02"}, "", {{2024, 2, 1}, {2024, 2, 29}}},
+        {{"--year", "1901"}, "", {{1901, 1, 1}, {1901, 12, 31}}},
+        {{"--from", "2099-12-31", "--to", "2099-12-31"}, "", {{2099, 12, 31}, {2099, 12, 31}}},
+        {{"--from", "2024-03-31", "--to", "2024-03-30"}, "the span ends before it begins", {}},
+        {{"--year", "1900"}, outside, {}},
+        {{"--from", "2099-12-31", "--to", "2100-01-01"}, outside, {}},
+        {{"--month", "2024-13"}, "--month '2024-13' is not a month in the form YYYY-MM", {}},
+        {{"--year", "24"}, "--year '24' is not a year in the form YYYY", {}},
+        {{"--to", "2024-01-01"}, "a span needs both --from and --to", {}},
+        {{"--year", "2024", "--month", "2024-01"}, "give one span: --from and --to, --month or --year", {}},
+        {{"--year", "2024", "--date", "2024-01-01"}, "give --date or a span of days, not both", {}},
+        {{"--year", "2024", "--json"}, "a span of days is written as JSON lines with --format jsonl", {}},
+        {{"--date", "2024-01-01", "--format", "csv"},
+         "--format needs a span of days: --from and --to, --month or --year", {}},
+        {{"--year", "2024", "--format", "xml"}, "--format 'xml' is not one of table, csv, ics, jsonl", {}},
+        {{"--year", "2024", "--events", "sunrise"}, "--events belongs to --format ics", {}},
+        {{"--year", "2024", "--format", "ics", "--events", "sunrise,sunrise"},
+         "--events 'sunrise,sunrise' is not a list of sunrise, sunset, civil, nautical, astronomical, "
+         "moonrise, moonset, phases", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = {"--lat", "52.5", "--lon", "13.4", "--offset", "2"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
+        EXPECT_EQ(parsed.error, c.error) << c.arguments[0] << " " << c.arguments[1];
+        if (!c.error.empty()) continue;
+        ASSERT_TRUE(parsed.options.span.has_value());
+        EXPECT_EQ(parsed.options.span->first, c.span.first);
+        EXPECT_EQ(parsed.options.span->last, c.span.last);
+        EXPECT_EQ(parsed.options.events, (std::vector<std::string>{"sunrise", "sunset", "phases"}));
+    }
+}
+
 TEST(ParseCliArguments, RefusesBadArgumentsWithOneLine) {
     const std::vector<std::string> base = {"--date", "2018-06-21", "--lat", "52.5",
                                            "--lon",  "13.4",       "--offset", "2"};
