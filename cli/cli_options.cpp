@@ -70,6 +70,36 @@ CliParseResult Failure(std::string message) {
 
 }  // namespace
 
+std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options) {
+    if (which == CliValue::language) {
+        if (text != "en" && text != "de" && text != "es" && text != "fr" && text != "el") {
+            return "is not one of the languages en, de, es, fr, el";
+        }
+        options.languageCode = std::string(text);
+        return std::string();
+    }
+    if (which == CliValue::date) {
+        if (!ParseDate(text, options)) return "is not an existing date in the form YYYY-MM-DD";
+        return std::string();
+    }
+    const auto number = ParseNumber(text);
+    if (!number) return "is not a number";
+    if (which == CliValue::latitude) {
+        if (*number < -90 || *number > 90) return "is outside -90 to 90";
+        options.latitudeDeg = *number;
+    } else if (which == CliValue::longitude) {
+        if (*number < -180 || *number > 180) return "is outside -180 to 180";
+        options.longitudeDeg = *number;
+    } else {
+        if (*number < -12 || *number > 14) return "is outside -12 to 14";
+        const double minutes = *number * 60;
+        if (std::fabs(minutes - std::round(minutes)) > 1e-6) return "is not a whole number of minutes";
+        options.offsetHours = std::round(minutes) / 60;
+        options.hasOffset = true;
+    }
+    return std::string();
+}
+
 const char* CliUsage() {
     return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG\n"
            "                     (--zone IANA-NAME | --offset HOURS) [--lang CODE] [--json]\n"
@@ -118,48 +148,20 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             options.zoneName = std::string(value);
             continue;
         }
-        if (name == "--lang") {
-            if (value != "en" && value != "de" && value != "es" && value != "fr" && value != "el") {
-                return Failure("--lang " + QuoteArgument(value) +
-                               " is not one of the languages en, de, es, fr, el");
+        if (name == "--lang" || name == "--date" || name == "--lat" || name == "--lon" ||
+            name == "--offset") {
+            const CliValue which = name == "--lang"  ? CliValue::language
+                                   : name == "--date" ? CliValue::date
+                                   : name == "--lat"  ? CliValue::latitude
+                                   : name == "--lon"  ? CliValue::longitude
+                                                      : CliValue::offset;
+            const std::string reason = TakeCliValue(which, value, options);
+            if (!reason.empty()) {
+                return Failure(std::string(name) + " " + QuoteArgument(value) + " " + reason);
             }
-            options.languageCode = std::string(value);
-            continue;
-        }
-        if (name == "--date") {
-            if (!ParseDate(value, options)) {
-                return Failure("--date " + QuoteArgument(value) +
-                               " is not an existing date in the form YYYY-MM-DD");
-            }
-            haveDate = true;
-            continue;
-        }
-        const auto number = ParseNumber(value);
-        if (!number) {
-            return Failure(std::string(name) + " " + QuoteArgument(value) + " is not a number");
-        }
-        if (name == "--lat") {
-            if (*number < -90 || *number > 90) {
-                return Failure("--lat " + QuoteArgument(value) + " is outside -90 to 90");
-            }
-            options.latitudeDeg = *number;
-            haveLat = true;
-        } else if (name == "--lon") {
-            if (*number < -180 || *number > 180) {
-                return Failure("--lon " + QuoteArgument(value) + " is outside -180 to 180");
-            }
-            options.longitudeDeg = *number;
-            haveLon = true;
-        } else {
-            if (*number < -12 || *number > 14) {
-                return Failure("--offset " + QuoteArgument(value) + " is outside -12 to 14");
-            }
-            const double minutes = *number * 60;
-            if (std::fabs(minutes - std::round(minutes)) > 1e-6) {
-                return Failure("--offset " + QuoteArgument(value) + " is not a whole number of minutes");
-            }
-            options.offsetHours = std::round(minutes) / 60;
-            options.hasOffset = true;
+            if (which == CliValue::date) haveDate = true;
+            if (which == CliValue::latitude) haveLat = true;
+            if (which == CliValue::longitude) haveLon = true;
         }
     }
 

@@ -30,6 +30,13 @@ struct CliParseResult {
     std::string error;  // one line, set when ok is false
 };
 
+// The values that are checked alike as options and as members of a batch line.
+enum class CliValue { date, latitude, longitude, offset, language };
+
+// Reads one value's text into the options. Returns the reason it is refused, to follow the value's
+// name and quoted text in a message ("is outside -90 to 90"), or an empty text when it is taken.
+std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options);
+
 // Parses the arguments after the program name. Numbers are read in the "C" notation whatever the
 // process locale; a date must exist in the Gregorian calendar. Whether a zone name is in the
 // catalogue is for the caller to find out.

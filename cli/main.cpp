@@ -8,8 +8,6 @@
 
 #include "almanac/almanac_day.h"
 #include "cli_options.h"
-#include "ephemeris_json.h"
-#include "json_writer.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
 #include "report_output.h"
@@ -21,16 +19,20 @@ int Refuse(const std::string& message) {
     return 2;
 }
 
-// The whole output, or a message: a full disk or a closed standard output is a failure, not a
-// report that nobody gets.
-int Print(const std::string& output) {
-    errno = 0;
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+// A full disk or a closed standard output is a failure, not a report that nobody gets.
+int WriteFailed() {
     const int error = errno;
     std::fprintf(stderr, "almanaxium-cli: the report could not be written: %s\n",
                  error != 0 ? std::strerror(error) : "write error");
     return 1;
+}
+
+// The whole output, or the message of WriteFailed.
+int Print(const std::string& output) {
+    errno = 0;
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    return WriteFailed();
 }
 
 }  // namespace
@@ -66,16 +68,5 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::string output;
-    if (options.json) {
-        cli::JsonWriter json;
-        json.BeginObject();
-        cli::WriteEphemerisMembers(json, day.ephemeris, day.phases);
-        cli::WriteReportMembers(json, day, *zone);
-        json.EndObject();
-        output = json.Text();
-    } else {
-        output = cli::ReportRows(day, *zone);
-    }
-    return Print(output);
+    return Print(options.json ? cli::DayJson(day, *zone, false) : cli::ReportRows(day, *zone));
 }

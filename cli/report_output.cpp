@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/utf8_text.h"
+#include "ephemeris_json.h"
 #include "report/phase_picture.h"
 #include "almanac/report_fields.h"
 #include "resources/string_ids.h"
@@ -174,6 +175,15 @@ std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& z
         out += text + L'\n';
     }
     return WideToUtf8(out);
+}
+
+std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayZone& zone, bool oneLine) {
+    JsonWriter json(oneLine);
+    json.BeginObject();
+    WriteEphemerisMembers(json, day.ephemeris, day.phases);
+    WriteReportMembers(json, day, zone);
+    json.EndObject();
+    return json.Text();
 }
 
 }  // namespace cli
