@@ -111,12 +111,19 @@ const char* CliUsage() {
            "            -12 to 14, a whole number of minutes (5.5, 5.75, -3.5)\n"
            "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
            "            environment, as the window chooses it)\n"
-           "  --json    print the results as one JSON object\n";
+           "  --json    print the results as one JSON object\n"
+           "       almanaxium-cli --batch\n"
+           "  --batch   answer JSON lines of standard input, one request each, such as\n"
+           "            {\"date\": \"2018-06-21\", \"lat\": 52.5, \"lon\": 13.4, \"zone\": \"Europe/Berlin\"}\n"
+           "            (\"offset\": HOURS instead of \"zone\"; \"lang\": CODE optional), with the\n"
+           "            --json object of each on one line, or {\"line\": N, \"error\": REASON};\n"
+           "            exit status 1 when any line got an error\n";
 }
 
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
     bool haveDate = false, haveLat = false, haveLon = false;
+    bool otherThanBatch = false;  // the lines of standard input carry the whole request
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view name = arguments[i];
@@ -125,9 +132,10 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        if (name == "--json" || name == "--help" || name == "-h") {
+        if (name == "--json" || name == "--help" || name == "-h" || name == "--batch") {
             if (inlineValue) return Failure("option " + QuoteArgument(name) + " takes no value");
-            (name == "--json" ? options.json : options.help) = true;
+            (name == "--json" ? options.json : name == "--batch" ? options.batch : options.help) = true;
+            if (name != "--batch") otherThanBatch = true;
             continue;
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
@@ -142,6 +150,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         } else {
             return Failure("option " + QuoteArgument(name) + " needs a value");
         }
+        otherThanBatch = true;
 
         if (name == "--zone") {
             if (value.empty()) return Failure("--zone needs a zone name such as Europe/Berlin");
@@ -165,11 +174,14 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
     }
 
-    if (options.help) {
+    if (options.help || (options.batch && !otherThanBatch)) {
         CliParseResult result;
         result.ok = true;
         result.options = options;
         return result;
+    }
+    if (options.batch) {
+        return Failure("--batch reads every request from standard input and takes no other option");
     }
     if (!haveDate) return Failure("missing option --date (see --help)");
     if (!haveLat) return Failure("missing option --lat (see --help)");

@@ -22,6 +22,7 @@ struct CliOptions {
     std::string languageCode;   // "en", "de", "es", "fr" or "el"; empty: from the environment
     bool json = false;
     bool help = false;
+    bool batch = false;         // requests as JSON lines on standard input, no other option
 };
 
 struct CliParseResult {

@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "batch_mode.h"
 #include "cli_options.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
@@ -35,6 +37,15 @@ int Print(const std::string& output) {
     return WriteFailed();
 }
 
+// Every line answered: 0; any line refused: 1, after all the others were answered.
+int AnswerBatch() {
+    std::ios::sync_with_stdio(false);  // the streams' own buffers, not a stdio call per byte
+    errno = 0;
+    const cli::BatchSummary summary = cli::RunBatch(std::cin, std::cout);
+    if (!summary.written) return WriteFailed();
+    return summary.refused == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,6 +54,7 @@ int main(int argc, char** argv) {
     if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
     if (options.help) return Print(cli::CliUsage());
+    if (options.batch) return AnswerBatch();
 
     const program::InterfaceLanguage language =
         options.languageCode.empty() ? program::ChooseInterfaceLanguage()
