@@ -1,6 +1,7 @@
 #include "batch_line.h"
 
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "almanac/almanac_day.h"
@@ -157,7 +158,9 @@ private:
                 ++m_at;
                 return std::string();
             }
-            if (static_cast<unsigned char>(ch) < 0x20) return NotJson("no control character in a string");
+            if (static_cast<unsigned char>(ch) < 0x20) {
+                return AtColumn("a control character in a string", m_at);
+            }
             if (ch != '\\') {
                 out += ch;
                 ++m_at;
@@ -294,11 +297,10 @@ BatchLineResult ParseBatchLine(std::string_view line) {
     if (std::string error = ObjectReader(line).Read(members); !error.empty()) {
         return Refused(std::move(error));
     }
+    std::set<std::string_view> names;  // a line of 64 KiB holds thousands of members
     for (std::size_t i = 0; i < members.size(); ++i) {
-        for (std::size_t k = 0; k < i; ++k) {
-            if (members[k].name == members[i].name) {
-                return Refused(QuoteArgument(members[i].name) + " is given twice");
-            }
+        if (!names.insert(members[i].name).second) {
+            return Refused(QuoteArgument(members[i].name) + " is given twice");
         }
         if (members[i].kind == ValueKind::word) {
             // A known member's word is refused below under its own name, as "not a number".
