@@ -157,21 +157,18 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             options.zoneName = std::string(value);
             continue;
         }
-        if (name == "--lang" || name == "--date" || name == "--lat" || name == "--lon" ||
-            name == "--offset") {
-            const CliValue which = name == "--lang"  ? CliValue::language
-                                   : name == "--date" ? CliValue::date
-                                   : name == "--lat"  ? CliValue::latitude
-                                   : name == "--lon"  ? CliValue::longitude
-                                                      : CliValue::offset;
-            const std::string reason = TakeCliValue(which, value, options);
-            if (!reason.empty()) {
-                return Failure(std::string(name) + " " + QuoteArgument(value) + " " + reason);
-            }
-            if (which == CliValue::date) haveDate = true;
-            if (which == CliValue::latitude) haveLat = true;
-            if (which == CliValue::longitude) haveLon = true;
+        const CliValue which = name == "--lang"  ? CliValue::language
+                               : name == "--date" ? CliValue::date
+                               : name == "--lat"  ? CliValue::latitude
+                               : name == "--lon"  ? CliValue::longitude
+                                                  : CliValue::offset;
+        const std::string reason = TakeCliValue(which, value, options);
+        if (!reason.empty()) {
+            return Failure(std::string(name) + " " + QuoteArgument(value) + " " + reason);
         }
+        if (which == CliValue::date) haveDate = true;
+        if (which == CliValue::latitude) haveLat = true;
+        if (which == CliValue::longitude) haveLon = true;
     }
 
     if (options.help || (options.batch && !otherThanBatch)) {
