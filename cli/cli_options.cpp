@@ -120,6 +120,36 @@ CliParseResult Failure(std::string message) {
 
 }  // namespace
 
+std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options) {
+    if (which == CliValue::language) {
+        if (text != "en" && text != "de" && text != "es" && text != "fr" && text != "el") {
+            return "is not one of the languages en, de, es, fr, el";
+        }
+        options.languageCode = std::string(text);
+        return std::string();
+    }
+    if (which == CliValue::date) {
+        if (!ParseDate(text, options)) return "is not an existing date in the form YYYY-MM-DD";
+        return std::string();
+    }
+    const auto number = ParseNumber(text);
+    if (!number) return "is not a number";
+    if (which == CliValue::latitude) {
+        if (*number < -90 || *number > 90) return "is outside -90 to 90";
+        options.latitudeDeg = *number;
+    } else if (which == CliValue::longitude) {
+        if (*number < -180 || *number > 180) return "is outside -180 to 180";
+        options.longitudeDeg = *number;
+    } else {
+        if (*number < -12 || *number > 14) return "is outside -12 to 14";
+        const double minutes = *number * 60;
+        if (std::fabs(minutes - std::round(minutes)) > 1e-6) return "is not a whole number of minutes";
+        options.offsetHours = std::round(minutes) / 60;
+        options.hasOffset = true;
+    }
+    return std::string();
+}
+
 const char* CliUsage() {
     return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG\n"
            "                     (--zone IANA-NAME | --offset HOURS) [--lang CODE] [--json]\n"
@@ -143,13 +173,21 @@ const char* CliUsage() {
            "            --json object of each day, one line a day\n"
            "  --events  the events of a calendar, a comma-separated list of sunrise, sunset,\n"
            "            civil, nautical, astronomical, moonrise, moonset, phases (default:\n"
-           "            sunrise,sunset,phases)\n";
+           "            sunrise,sunset,phases)\n"
+           "\n"
+           "       almanaxium-cli --batch\n"
+           "  --batch   answer JSON lines of standard input, one request each, such as\n"
+           "            {\"date\": \"2018-06-21\", \"lat\": 52.5, \"lon\": 13.4, \"zone\": \"Europe/Berlin\"}\n"
+           "            (\"offset\": HOURS instead of \"zone\"; \"lang\": CODE optional), with the\n"
+           "            --json object of each on one line, or {\"line\": N, \"error\": REASON};\n"
+           "            exit status 1 when any line got an error\n";
 }
 
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
     bool haveDate = false, haveLat = false, haveLon = false, haveFormat = false;
     std::optional<astro::CalendarDate> from, to;
+    bool otherThanBatch = false;  // the lines of standard input carry the whole request
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view name = arguments[i];
@@ -158,9 +196,10 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        if (name == "--json" || name == "--help" || name == "-h") {
+        if (name == "--json" || name == "--help" || name == "-h" || name == "--batch") {
             if (inlineValue) return Failure("option " + QuoteArgument(name) + " takes no value");
-            (name == "--json" ? options.json : options.help) = true;
+            (name == "--json" ? options.json : name == "--batch" ? options.batch : options.help) = true;
+            if (name != "--batch") otherThanBatch = true;
             continue;
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
@@ -176,18 +215,11 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         } else {
             return Failure("option " + QuoteArgument(name) + " needs a value");
         }
+        otherThanBatch = true;
 
         if (name == "--zone") {
             if (value.empty()) return Failure("--zone needs a zone name such as Europe/Berlin");
             options.zoneName = std::string(value);
-            continue;
-        }
-        if (name == "--lang") {
-            if (value != "en" && value != "de" && value != "es" && value != "fr" && value != "el") {
-                return Failure("--lang " + QuoteArgument(value) +
-                               " is not one of the languages en, de, es, fr, el");
-            }
-            options.languageCode = std::string(value);
             continue;
         }
         if (name == "--from" || name == "--to") {
@@ -227,48 +259,28 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             options.events = *events;
             continue;
         }
-        if (name == "--date") {
-            if (!ParseDate(value, options)) {
-                return Failure("--date " + QuoteArgument(value) +
-                               " is not an existing date in the form YYYY-MM-DD");
-            }
-            haveDate = true;
-            continue;
+        const CliValue which = name == "--lang"  ? CliValue::language
+                               : name == "--date" ? CliValue::date
+                               : name == "--lat"  ? CliValue::latitude
+                               : name == "--lon"  ? CliValue::longitude
+                                                  : CliValue::offset;
+        const std::string reason = TakeCliValue(which, value, options);
+        if (!reason.empty()) {
+            return Failure(std::string(name) + " " + QuoteArgument(value) + " " + reason);
         }
-        const auto number = ParseNumber(value);
-        if (!number) {
-            return Failure(std::string(name) + " " + QuoteArgument(value) + " is not a number");
-        }
-        if (name == "--lat") {
-            if (*number < -90 || *number > 90) {
-                return Failure("--lat " + QuoteArgument(value) + " is outside -90 to 90");
-            }
-            options.latitudeDeg = *number;
-            haveLat = true;
-        } else if (name == "--lon") {
-            if (*number < -180 || *number > 180) {
-                return Failure("--lon " + QuoteArgument(value) + " is outside -180 to 180");
-            }
-            options.longitudeDeg = *number;
-            haveLon = true;
-        } else {
-            if (*number < -12 || *number > 14) {
-                return Failure("--offset " + QuoteArgument(value) + " is outside -12 to 14");
-            }
-            const double minutes = *number * 60;
-            if (std::fabs(minutes - std::round(minutes)) > 1e-6) {
-                return Failure("--offset " + QuoteArgument(value) + " is not a whole number of minutes");
-            }
-            options.offsetHours = std::round(minutes) / 60;
-            options.hasOffset = true;
-        }
+        if (which == CliValue::date) haveDate = true;
+        if (which == CliValue::latitude) haveLat = true;
+        if (which == CliValue::longitude) haveLon = true;
     }
 
-    if (options.help) {
+    if (options.help || (options.batch && !otherThanBatch)) {
         CliParseResult result;
         result.ok = true;
         result.options = options;
         return result;
+    }
+    if (options.batch) {
+        return Failure("--batch reads every request from standard input and takes no other option");
     }
     if (from || to) {
         if (!from || !to) return Failure("a span needs both --from and --to");

@@ -24,6 +24,7 @@ struct CliOptions {
     std::string languageCode;   // "en", "de", "es", "fr" or "el"; empty: from the environment
     bool json = false;
     bool help = false;
+    bool batch = false;         // requests as JSON lines on standard input, no other option
     // A span of days in place of --date: --from and --to, --month or --year.
     std::optional<almanac::DaySpan> span;
     std::string format = "table";     // of a span: table, csv, ics or jsonl
@@ -35,6 +36,13 @@ struct CliParseResult {
     CliOptions options;
     std::string error;  // one line, set when ok is false
 };
+
+// The values that are checked alike as options and as members of a batch line.
+enum class CliValue { date, latitude, longitude, offset, language };
+
+// Reads one value's text into the options. Returns the reason it is refused, to follow the value's
+// name and quoted text in a message ("is outside -90 to 90"), or an empty text when it is taken.
+std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options);
 
 // Parses the arguments after the program name. Numbers are read in the "C" notation whatever the
 // process locale; a date must exist in the Gregorian calendar. Whether a zone name is in the

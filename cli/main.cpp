@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "batch_mode.h"
 #include "cli_options.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
@@ -21,16 +23,29 @@ int Refuse(const std::string& message) {
     return 2;
 }
 
-// The whole output, or a message: a full disk or a closed standard output is a failure, not a
-// report that nobody gets.
-int Print(const std::string& output) {
-    errno = 0;
-    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
-    if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+// A full disk or a closed standard output is a failure, not a report that nobody gets.
+int WriteFailed() {
     const int error = errno;
     std::fprintf(stderr, "almanaxium-cli: the report could not be written: %s\n",
                  error != 0 ? std::strerror(error) : "write error");
     return 1;
+}
+
+// The whole output, or the message of WriteFailed.
+int Print(const std::string& output) {
+    errno = 0;
+    const bool written = std::fwrite(output.data(), 1, output.size(), stdout) == output.size();
+    if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return 0;
+    return WriteFailed();
+}
+
+// Every line answered: 0; any line refused: 1, after all the others were answered.
+int AnswerBatch() {
+    std::ios::sync_with_stdio(false);  // the streams' own buffers, not a stdio call per byte
+    errno = 0;
+    const cli::BatchSummary summary = cli::RunBatch(std::cin, std::cout);
+    if (!summary.written) return WriteFailed();
+    return summary.refused == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -41,6 +56,7 @@ int main(int argc, char** argv) {
     if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
     if (options.help) return Print(cli::CliUsage());
+    if (options.batch) return AnswerBatch();
 
     const program::InterfaceLanguage language =
         options.languageCode.empty() ? program::ChooseInterfaceLanguage()

@@ -30,7 +30,7 @@ run() {
     fi
 }
 
-targets=(place_lists settings_file time_zone_rules update_answer cli_arguments)
+targets=(place_lists settings_file time_zone_rules update_answer cli_arguments batch_line)
 status=0
 pids=()
 # Two at a time: one per core.

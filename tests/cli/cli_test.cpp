@@ -200,6 +200,10 @@ TEST(AlmanaxiumCli, BadArgumentsExitWithStatusTwoAndPrintNothing) {
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "Mars/Olympus_Mons"},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "../../etc/passwd"},
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--zone", "UTC", "--lang", "xx"},
+        // The batch's requests come from standard input alone.
+        {"--batch", "--date", "2018-06-21"},
+        {"--batch", "--json"},
+        {"--batch=1"},
     };
     for (const auto& arguments : bad) {
         const auto run = RunCli(arguments);

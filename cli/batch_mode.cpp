@@ -1,0 +1,137 @@
+#include "batch_mode.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "almanac/almanac_day.h"
+#include "batch_line.h"
+#include "json_writer.h"
+#include "program/interface_language.h"
+#include "report/clock_setting.h"
+#include "report_output.h"
+
+namespace cli {
+
+namespace {
+
+bool SameLanguage(const program::InterfaceLanguage& a, const program::InterfaceLanguage& b) {
+    return a.languageCode == b.languageCode && a.localeName == b.localeName;
+}
+
+// Answers one request after another as the single run of the CLI would answer each, keeping what
+// is costly and the same for many lines: the catalogue of each language (read from tzdata in some
+// milliseconds) and the process locale (set only when the language changes).
+class BatchAnswerer {
+public:
+    // The answer's line, with its line feed; `refused` tells whether it is an error object.
+    std::string Answer(std::string_view line, std::size_t number, bool& refused) {
+        const BatchLineResult parsed = ParseBatchLine(line);
+        refused = !parsed.ok;
+        if (!parsed.ok) return ErrorLine(number, parsed.error);
+
+        const CliOptions& options = parsed.request;
+        Use(options.languageCode.empty() ? EnvironmentLanguage()
+                                         : program::InterfaceLanguageFromName(options.languageCode));
+        const almanac::DayRequest request = DayRequestOf(options);
+        std::optional<almanac::DayZone> zone;
+        if (request.offsetHours) {
+            zone = almanac::FixedOffsetZone(*request.offsetHours);
+        } else {
+            zone = almanac::FindZone(CatalogueOf(m_applied->languageCode), request.zoneKey);
+            if (!zone) {
+                refused = true;
+                return ErrorLine(number, "unknown zone " + QuoteArgument(request.zoneKey) +
+                                             " (a name of the system's zone.tab, such as "
+                                             "Europe/Berlin, or UTC)");
+            }
+        }
+        almanac::AlmanacDay day;  // afresh: a day keeps values the engine does not give anew
+        if (!almanac::ComputeAlmanacDay(request.date, request.latitudeDeg, request.longitudeDeg, *zone,
+                                        m_twelveHourClock, day)) {
+            refused = true;
+            return ErrorLine(number, "the date has no calendar date on this computer");
+        }
+        return DayJson(day, *zone, true);
+    }
+
+private:
+    static std::string ErrorLine(std::size_t number, const std::string& error) {
+        JsonWriter json(true);
+        json.BeginObject();
+        json.Key("line");
+        json.Integer(static_cast<std::int64_t>(number));
+        json.Key("error");
+        json.String(error);
+        json.EndObject();
+        return json.Text();
+    }
+
+    // A line without "lang" gets the language a run without --lang would choose, chosen once.
+    program::InterfaceLanguage EnvironmentLanguage() {
+        if (!m_environment) {
+            m_environment = program::ChooseInterfaceLanguage();
+            m_applied = m_environment;
+        }
+        return *m_environment;
+    }
+
+    void Use(const program::InterfaceLanguage& language) {
+        if (m_applied && SameLanguage(*m_applied, language)) return;
+        program::ApplyInterfaceLanguage(language);
+        m_applied = language;
+    }
+
+    const std::vector<zones::TimeZoneEntry>& CatalogueOf(const std::string& languageCode) {
+        auto found = m_catalogues.find(languageCode);
+        if (found == m_catalogues.end()) {
+            found = m_catalogues.emplace(languageCode, almanac::LoadZoneCatalogue(languageCode)).first;
+        }
+        return found->second;
+    }
+
+    std::optional<program::InterfaceLanguage> m_environment;
+    std::optional<program::InterfaceLanguage> m_applied;
+    std::map<std::string, std::vector<zones::TimeZoneEntry>> m_catalogues;
+    const bool m_twelveHourClock = report::UserUses12HourClock();  // the user's, not the language's
+};
+
+}  // namespace
+
+BatchSummary RunBatch(std::istream& in, std::ostream& out) {
+    BatchSummary summary;
+    BatchAnswerer answerer;
+    std::streambuf& input = *in.rdbuf();
+    std::string line;
+    line.reserve(256);
+    bool pending = false;  // a line has begun and not yet been answered
+    for (;;) {
+        const int ch = input.sbumpc();
+        if (ch != std::char_traits<char>::eof() && ch != '\n') {
+            // One byte past the longest line is kept, enough for the parser to refuse it as too
+            // long; the rest is passed over.
+            if (line.size() <= kLongestBatchLine) line.push_back(static_cast<char>(ch));
+            pending = true;
+            continue;
+        }
+        if (ch == std::char_traits<char>::eof() && !pending) break;
+        bool refused = false;
+        out << answerer.Answer(line, ++summary.lines, refused);
+        if (refused) ++summary.refused;
+        line.clear();
+        pending = false;
+        if (ch == std::char_traits<char>::eof()) break;
+        if (input.in_avail() <= 0) out.flush();
+        if (!out) {
+            summary.written = false;
+            return summary;
+        }
+    }
+    out.flush();
+    summary.written = static_cast<bool>(out);
+    return summary;
+}
+
+}  // namespace cli
