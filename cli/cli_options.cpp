@@ -132,6 +132,7 @@ const char* CliUsage() {
            "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
            "            environment, as the window chooses it)\n"
            "  --json    print the results as one JSON object\n"
+           "  --help    print this text;  --version  print the version\n"
            "\n"
            "       almanaxium-cli (--from YYYY-MM-DD --to YYYY-MM-DD | --month YYYY-MM | --year YYYY)\n"
            "                     --lat DEG --lon DEG (--zone IANA-NAME | --offset HOURS) [--lang CODE]\n"
@@ -158,9 +159,9 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        if (name == "--json" || name == "--help" || name == "-h") {
+        if (name == "--json" || name == "--help" || name == "-h" || name == "--version") {
             if (inlineValue) return Failure("option " + QuoteArgument(name) + " takes no value");
-            (name == "--json" ? options.json : options.help) = true;
+            (name == "--json" ? options.json : name == "--version" ? options.version : options.help) = true;
             continue;
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
@@ -264,7 +265,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
     }
 
-    if (options.help) {
+    if (options.help || options.version) {
         CliParseResult result;
         result.ok = true;
         result.options = options;

@@ -24,6 +24,7 @@ struct CliOptions {
     std::string languageCode;   // "en", "de", "es", "fr" or "el"; empty: from the environment
     bool json = false;
     bool help = false;
+    bool version = false;
     // A span of days in place of --date: --from and --to, --month or --year.
     std::optional<almanac::DaySpan> span;
     std::string format = "table";     // of a span: table, csv, ics or jsonl
