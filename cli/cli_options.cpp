@@ -162,6 +162,7 @@ const char* CliUsage() {
            "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
            "            environment, as the window chooses it)\n"
            "  --json    print the results as one JSON object\n"
+           "  --help    print this text;  --version  print the version\n"
            "\n"
            "       almanaxium-cli (--from YYYY-MM-DD --to YYYY-MM-DD | --month YYYY-MM | --year YYYY)\n"
            "                     --lat DEG --lon DEG (--zone IANA-NAME | --offset HOURS) [--lang CODE]\n"
@@ -196,9 +197,13 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             inlineValue = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        if (name == "--json" || name == "--help" || name == "-h" || name == "--batch") {
+        if (name == "--json" || name == "--help" || name == "-h" || name == "--batch" || name == "--version") {
             if (inlineValue) return Failure("option " + QuoteArgument(name) + " takes no value");
-            (name == "--json" ? options.json : name == "--batch" ? options.batch : options.help) = true;
+            bool& flag = name == "--json"      ? options.json
+                         : name == "--batch"   ? options.batch
+                         : name == "--version" ? options.version
+                                               : options.help;
+            flag = true;
             if (name != "--batch") otherThanBatch = true;
             continue;
         }
@@ -273,7 +278,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         if (which == CliValue::longitude) haveLon = true;
     }
 
-    if (options.help || (options.batch && !otherThanBatch)) {
+    if (options.help || options.version || (options.batch && !otherThanBatch)) {
         CliParseResult result;
         result.ok = true;
         result.options = options;

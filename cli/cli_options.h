@@ -25,6 +25,7 @@ struct CliOptions {
     bool json = false;
     bool help = false;
     bool batch = false;         // requests as JSON lines on standard input, no other option
+    bool version = false;
     // A span of days in place of --date: --from and --to, --month or --year.
     std::optional<almanac::DaySpan> span;
     std::string format = "table";     // of a span: table, csv, ics or jsonl

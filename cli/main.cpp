@@ -11,6 +11,7 @@
 #include "almanac/almanac_day.h"
 #include "batch_mode.h"
 #include "cli_options.h"
+#include "program/command_words.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
 #include "report_output.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
     if (options.help) return Print(cli::CliUsage());
+    if (options.version) return Print(program::VersionLine("almanaxium-cli"));
     if (options.batch) return AnswerBatch();
 
     const program::InterfaceLanguage language =

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const cli::CliOptions& o = parsed.options;
-    if (o.help || o.batch) return 0;
+    if (o.help || o.version || o.batch) return 0;
     // A span instead of a date lies inside the years the almanac computes.
     const bool dateInRange = o.span ? almanac::SpanFault(*o.span).empty()
                                     : o.month >= 1 && o.month <= 12 && o.day >= 1 && o.day <= 31 && o.year >= 1;

@@ -13,6 +13,7 @@
 #include "common/replace_file.h"
 #include "common/utf8_text.h"
 #include "http_get.h"
+#include "installer_name.h"
 #include "update_checker.h"
 
 namespace update {
@@ -95,7 +96,7 @@ void DownloadWorker(DownloadJob& job) {
     // Only a whole body with a successful status is an installer: an error page is not.
     const bool complete = result.complete && !tooLarge && result.status >= 200 && result.status < 300;
     if (complete && !progress->Cancelled()) {
-        const std::string path = program::TemporaryFolder() + kInstallerFileName;
+        const std::string path = program::TemporaryFolder() + InstallerFileName(common::WideToUtf8(job.downloadAddress));
         // Whole or not at all: a failed or short write leaves no installer. The new file is made
         // apart and renamed over the name, so a link there is replaced rather than written
         // through; it can be run by the user alone.

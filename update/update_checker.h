@@ -31,6 +31,7 @@ struct DownloadJob {
 inline constexpr const wchar_t* kUpdateQueryBase =
     L"https://www.qelt.com/cur/versions/updatecheck.php?product=";
 inline constexpr const wchar_t* kProductId = L"almanaxium";
+// The installer's name when the download address gives none of its own (see InstallerFileName).
 inline constexpr const char* kInstallerFileName = "Almanaxium_Update.exe";
 
 // How the last exchange with the version service went.

@@ -1,4 +1,17 @@
 // Almanaxium: the desktop almanac of the Sun and the Moon.
-#include "almanax_app.h"
+#include <cstdio>
 
-wxIMPLEMENT_APP(CAlmanaxApp);
+#include "almanax_app.h"
+#include "program/command_words.h"
+
+wxIMPLEMENT_APP_NO_MAIN(CAlmanaxApp);
+
+// --help and --version are answered before the toolkit starts, so they need no display; every
+// other argument goes to the toolkit, which takes its own options and leaves the rest.
+int main(int argc, char** argv) {
+    if (const auto answer = program::WindowCommandWordAnswer(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::fputs(answer->c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    return wxEntry(argc, argv);
+}

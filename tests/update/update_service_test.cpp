@@ -205,7 +205,12 @@ protected:
         return bytes;
     }
 
-    std::filesystem::path InstallerPath() const { return temp_.Path() / "Almanaxium_Update.exe"; }
+    // Where an installer from the path is saved: under the path's last segment.
+    std::filesystem::path InstallerPath(const std::string& path = "/installer") const {
+        return temp_.Path() / path.substr(path.rfind('/') + 1);
+    }
+    // Nothing at all was saved in the temporary folder.
+    bool NothingSaved() const { return std::filesystem::is_empty(temp_.Path()); }
 
     test_support::TempFolder temp_;
     test_support::ScopedEnvironment environment_;
@@ -280,12 +285,15 @@ TEST_F(Download, WithoutContentLengthNoProgressButTheInstaller) {
     answer.body = Installer(150000);
     answer.sendContentLength = false;
     answer.pieceSize = 30000;
-    Run(checker, sink, answer);
+    // A package keeps its name, so that the desktop opens it with the package installer.
+    const std::string package = "/get/almanaxium_2.6.0.0_amd64.deb";
+    Run(checker, sink, answer, package);
     EXPECT_TRUE(sink.Sent().empty());
     EXPECT_TRUE(sink.Posted().empty());
     EXPECT_TRUE(sink.Finished());
     EXPECT_TRUE(checker.InstallerReady());
-    EXPECT_EQ(ReadWholeFile(InstallerPath()), answer.body);
+    EXPECT_EQ(checker.InstallerPath(), common::Utf8ToWide(InstallerPath(package).string()));
+    EXPECT_EQ(ReadWholeFile(InstallerPath(package)), answer.body);
 }
 
 // What stands at the installer's name: the user's own old installer or link is replaced (a link is
@@ -348,7 +356,7 @@ TEST_F(Download, AnErrorStatusIsNotAnInstaller) {
         Run(checker, sink, {.status = status, .body = Installer(1000)}, "/status" + std::to_string(status));
         EXPECT_TRUE(sink.Finished()) << status;
         EXPECT_FALSE(checker.InstallerReady()) << status;
-        EXPECT_FALSE(std::filesystem::exists(InstallerPath())) << status;
+        EXPECT_TRUE(NothingSaved()) << status;
     }
 }
 
@@ -360,7 +368,7 @@ TEST_F(Download, ARedirectToPlainHttpSavesNothing) {
     Run(checker, sink, {.status = 302, .location = plain.Url("/installer")}, "/moved");
     EXPECT_TRUE(sink.Finished());
     EXPECT_FALSE(checker.InstallerReady());
-    EXPECT_FALSE(std::filesystem::exists(InstallerPath()));
+    EXPECT_TRUE(NothingSaved());
     EXPECT_TRUE(plain.Requests().empty());
 }
 

@@ -1,6 +1,7 @@
-// The version service's answer: elements and version numbers.
+// The version service's answer (elements and version numbers) and the installer's name.
 #include <gtest/gtest.h>
 
+#include "update/installer_name.h"
 #include "update/version_text.h"
 
 namespace {
@@ -42,6 +43,29 @@ TEST(IsNewerVersion, FirstDifferenceDecides) {
     EXPECT_FALSE(update::IsNewerVersion({2, 5, 0, 5012}, installed));
     EXPECT_FALSE(update::IsNewerVersion({2, 4, 9, 9999}, installed));
     EXPECT_FALSE(update::IsNewerVersion({-3, 9, 9, 9}, installed));
+}
+
+// The installer keeps the name of its download when that is a plain file name.
+TEST(InstallerFileName, TheLastPathSegmentWhenPlain) {
+    const struct {
+        const char* address;
+        const char* name;
+    } cases[] = {
+        {"https://example.org/get/almanaxium_2.6.0.0_amd64.deb", "almanaxium_2.6.0.0_amd64.deb"},
+        {"https://example.org/almanaxium+x-1.deb?mirror=2#top", "almanaxium+x-1.deb"},
+        {"https://example.org/installer", "installer"},
+        {"https://example.org/get/", "Almanaxium_Update.exe"},
+        {"https://example.org", "Almanaxium_Update.exe"},
+        {"https://example.org?file=/a.deb", "Almanaxium_Update.exe"},
+        {"https://example.org/a%20b.deb", "Almanaxium_Update.exe"},
+        {"https://example.org/get/..", "Almanaxium_Update.exe"},
+        {"https://example.org/.profile", "Almanaxium_Update.exe"},
+        {"https://example.org/caf\xc3\xa9.deb", "Almanaxium_Update.exe"},
+        {"https://example.org/a\\b.deb", "Almanaxium_Update.exe"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(update::InstallerFileName(c.address), c.name) << c.address;
+    EXPECT_EQ(update::InstallerFileName("https://e.org/" + std::string(255, 'a')), std::string(255, 'a'));
+    EXPECT_EQ(update::InstallerFileName("https://e.org/" + std::string(256, 'a')), "Almanaxium_Update.exe");
 }
 
 }  // namespace

@@ -234,8 +234,8 @@ TEST_F(UpdateAndAbout, UpdateNowDownloadsStartsTheInstallerAndCloses) {
     HttpAnswer installer;
     installer.body = std::string(300000, 'I');
     installer.pieceSize = 30000;
-    server_.Answer("/installer", installer);
-    PointAtServer("<version>9.0</version><url>" + server_.Url("/installer") + "</url>");
+    server_.Answer("/get/almanaxium_9.0_amd64.deb", installer);
+    PointAtServer("<version>9.0</version><url>" + server_.Url("/get/almanaxium_9.0_amd64.deb") + "</url>");
     DialogWatcher<UpdateDlg> watcher([&](UpdateDlg& dialog) {
         wxCommandEvent click(wxEVT_BUTTON, framework::kIdOk);
         click.SetEventObject(dialog.FindWindow(framework::kIdOk));
@@ -246,9 +246,10 @@ TEST_F(UpdateAndAbout, UpdateNowDownloadsStartsTheInstallerAndCloses) {
     UpdateDownloadProgress* progress = Window().ProgressWindow();
     ASSERT_NE(progress, nullptr);
     EXPECT_EQ(progress->GetTitle(), "Almanaxium - New Version available");
-    // The installer is saved and started, and the main window closes (saving its settings).
+    // The package is saved under its own name and opened, and the main window closes (saving its
+    // settings).
     ASSERT_TRUE(WaitFor([&] { return !launcher_.files.empty() && !Window().IsShown(); }));
-    const std::string path = (temp_.Path() / "Almanaxium_Update.exe").string();
+    const std::string path = (temp_.Path() / "almanaxium_9.0_amd64.deb").string();
     EXPECT_EQ(launcher_.files, std::vector<std::wstring>{common::Utf8ToWide(path)});
     EXPECT_EQ(std::filesystem::file_size(path), 300000u);
     EXPECT_FALSE(progress->IsShown());
