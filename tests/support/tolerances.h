@@ -15,5 +15,8 @@ constexpr double Decimals(int n) {
 inline constexpr double kAboutOneMinuteHours = 1.0 / 60;
 // Worked examples given as "about" an angle: within a tenth of a degree.
 inline constexpr double kAboutTenthDegree = 0.1;
+// The Moon's principal phases from the low-precision series against an almanac's to the minute:
+// the series' quarter terms stop at a few thousandths of a day.
+inline constexpr double kPhaseSeriesMinutes = 10.0;
 
 }  // namespace test_tolerance
