@@ -44,7 +44,7 @@ std::vector<SpanDay> ComputeSpan(const DaySpan& span, double latitudeDeg, double
     std::vector<PhaseOnDay> phases;
     for (const astro::PrincipalPhaseInstant& instant :
          astro::PrincipalPhasesBetween(JulianDayOfMidnight(span.first) - 1, JulianDayOfMidnight(span.last) + 2)) {
-        phases.push_back({instant.phase, zones::UniversalToLocal(zone.rule, instant.when)});
+        phases.push_back({instant.phase, zones::UniversalToLocal(zone.rule, instant.when), instant.when});
     }
     auto phase = phases.begin();
     for (astro::CalendarDate date = span.first;; date = astro::AddDays(date, 1)) {

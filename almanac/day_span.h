@@ -22,10 +22,11 @@ DaySpan YearSpan(int year);
 // Why the engine cannot give a span, in one line; empty when it can.
 std::string SpanFault(const DaySpan& span);
 
-// A principal phase on the zone's clock.
+// A principal phase on the zone's clock, and its instant, which a calendar file gives in UT.
 struct PhaseOnDay {
     astro::PrincipalPhase phase;
     zones::LocalDateTime when;
+    astro::CivilDateTime universal;
 };
 
 struct SpanDay {

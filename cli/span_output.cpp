@@ -1,10 +1,12 @@
 #include "span_output.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cwchar>
 
 #include "almanac/span_csv.h"
 #include "almanac/span_table.h"
+#include "calendar/span_calendar.h"
 #include "common/utf8_text.h"
 #include "report/clock_setting.h"
 #include "report_output.h"
@@ -18,6 +20,14 @@ std::size_t TerminalWidth(const std::wstring& text) {
     std::size_t width = 0;
     for (const wchar_t ch : text) width += static_cast<std::size_t>(std::max(1, ::wcwidth(ch)));
     return width;
+}
+
+// A coordinate as short as it reads back, with a point whatever the process locale: 52.52, not
+// 52.520000 or 52,52.
+std::string ShortDegrees(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace
@@ -54,6 +64,12 @@ std::string SpanOutput(const std::vector<almanac::SpanDay>& days, const almanac:
                        const CliOptions& options) {
     if (options.format == "csv") return almanac::SpanCsv(days);
     if (options.format == "jsonl") return SpanJsonLines(days, zone);
+    if (options.format == "ics") {
+        // The command line knows no place name: the coordinates stand for it.
+        const calendar::CalendarPlace place{options.latitudeDeg, options.longitudeDeg,
+                                            ShortDegrees(options.latitudeDeg) + ", " + ShortDegrees(options.longitudeDeg)};
+        return calendar::SpanCalendar(days, zone, place, options.events, report::UserUses12HourClock());
+    }
     return SpanTableText(days, report::UserUses12HourClock());
 }
 

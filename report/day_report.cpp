@@ -6,11 +6,8 @@
 
 namespace report {
 
-namespace {
-
-// The UT instant of a clock time of the selected date. A time outside 0 to 24 hours (a sunrise far
-// from the zone's meridian) is a time of an earlier or later day: the date moves by whole days
-// first, so that the instant is that of the real event.
+// A time outside 0 to 24 hours (a sunrise far from the zone's meridian) is a time of an earlier or
+// later day: the date moves by whole days first, so that the instant is that of the real event.
 bool EventInstant(const zones::TimeZoneInformation& rule, const astro::CalendarDate& date,
                   double hours, astro::CivilDateTime& universal) {
     if (!std::isfinite(hours)) return false;
@@ -20,6 +17,8 @@ bool EventInstant(const zones::TimeZoneInformation& rule, const astro::CalendarD
     return zones::LocalToUniversal(rule, astro::AddDays(date, static_cast<int>(days)), timeOfDay,
                                    universal);
 }
+
+namespace {
 
 bool RiseRowFirst(const DayEvent& rise, const DayEvent& set) {
     if (!rise.occurs) return !set.occurs;

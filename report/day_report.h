@@ -72,4 +72,10 @@ bool ComputeDayReport(const astro::CalendarDate& date, double latitudeDeg, doubl
                       const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
                       astro::PhaseDates& phases, DayReport& report);
 
+// The UT instant of an event time of the report (decimal hours of the date on the zone's clock),
+// to the second, as the report takes it; false when the time is no finite number or the date is
+// out of range.
+bool EventInstant(const zones::TimeZoneInformation& rule, const astro::CalendarDate& date,
+                  double hours, astro::CivilDateTime& universal);
+
 }  // namespace report

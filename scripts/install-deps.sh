@@ -10,8 +10,11 @@ packages=(
     tzdata libicu-dev locales
     # the window and the update service
     libwxgtk3.2-dev libgtk-3-dev fonts-dejavu-core libcurl4-openssl-dev
+    # the calendar export
+    libical-dev
     # tests and benchmarks (libssl-dev: the local HTTPS server); the window's tests run on a virtual screen
     libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3
+    python3-icalendar
     xvfb xauth xdotool imagemagick desktop-file-utils
     # the fuzz targets (libFuzzer of clang 14)
     clang libclang-rt-14-dev

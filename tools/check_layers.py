@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks the layers of the source tree: each folder includes only from the folders below it, and
-the toolkit, libcurl and ICU headers only where they belong.
+the toolkit, libcurl, ICU and libical headers only where they belong.
 
     check_layers.py SOURCE_FOLDER     prints every include that breaks a rule; fails if there is one
 """
@@ -19,8 +19,9 @@ CORE = {
     "program": {"common", "resources", "settings"},
     "report": {"astro", "zones", "resources", "common"},
     "almanac": {"report", "zones", "places", "astro", "resources", "common"},
+    "calendar": {"almanac", "report", "zones", "astro", "resources", "common"},
     "update": {"program", "resources", "common"},
-    "cli": {"almanac", "report", "zones", "astro", "program", "resources", "common"},
+    "cli": {"calendar", "almanac", "report", "zones", "astro", "program", "resources", "common"},
 }
 TOOLKIT = {
     "framework": {"program", "resources", "astro", "common"},
@@ -32,6 +33,7 @@ OUTSIDE = {
     "wx": set(TOOLKIT), "gtk": set(TOOLKIT), "gdk": set(TOOLKIT), "glib": set(TOOLKIT),
     "curl": {"update/http_get.cpp"},
     "unicode": {"zones/zone_names_icu.cpp"},
+    "libical": {"calendar"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)
 

@@ -7,7 +7,7 @@ equivalent change.
 
 BUILD_FOLDER is a configured build (default build/). Each fault names a file, an exact snippet
 that occurs once in it, its replacement, and the CTest labels of the test programs to run
-(settings, report, update, ui); the file is restored after every fault, also when the run is
+(settings, report, update, ui, calendar); the file is restored after every fault, also when the run is
 stopped. Prints one line per fault and the share caught.
 """
 import pathlib
@@ -97,6 +97,11 @@ FAULTS = [
      "if (change.selection) list.SetSelection(items.selection);", "ui"),
     ("window", "window/almanax_dlg_places.cpp", "if (wxWindow* control = Control(id)) control->Show(shown);",
      "if (wxWindow* control = Control(id)) control->Show(true);", "ui"),
+    ("calendar", "calendar/calendar_events.cpp", "report::EventInstant(zone.rule,",
+     "report::EventInstant([&] { auto rule = zone.rule; rule.Bias = -rule.Bias; return rule; }(),", "calendar"),
+    ("calendar", "calendar/calendar_events.cpp", '{"moonset", "moonset",', '{"moonsets", "moonset",', "calendar"),
+    ("calendar", "calendar/span_calendar.cpp", 'return std::string(date) + "-" + event.kind', "return event.kind",
+     "calendar"),
 ]
 
 
