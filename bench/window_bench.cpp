@@ -14,6 +14,7 @@
 
 #include "settings/app_settings.h"
 #include "window/almanax_dlg.h"
+#include "window/month_table_dlg.h"
 
 namespace {
 
@@ -65,6 +66,30 @@ void BM_RefreshAfterDateChange(benchmark::State& state) {
     Pump();
 }
 BENCHMARK(BM_RefreshAfterDateChange)->Unit(benchmark::kMicrosecond);
+
+// The month table of Berlin's zone from its construction to its first paint: a month of day
+// reports, the rows in the list, the columns fitted.
+void BM_OpenMonthTableToFirstPaint(benchmark::State& state) {
+    auto* window = new CAlmanaxDlg;
+    window->CreateModeless(nullptr);
+    Pump();
+    MonthTablePlace place;
+    place.latitudeDeg = 52.52;
+    place.longitudeDeg = 13.405;
+    place.zone = *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
+    for (auto _ : state) {
+        auto* table = new MonthTableDlg(window, place, {2024, 6, 21}, nullptr);
+        table->Show();
+        table->Update();
+        state.PauseTiming();
+        table->Destroy();
+        Pump();
+        state.ResumeTiming();
+    }
+    window->Destroy();
+    Pump();
+}
+BENCHMARK(BM_OpenMonthTableToFirstPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -86,6 +86,10 @@ std::wstring FormatDayLength(double hours) {
     return Printf(L"%2ldh %02ldm %02lds", total / 3600, (total / 60) % 60, total % 60);
 }
 
+std::wstring FormatMonthYear(int year, int month) {
+    return Strftime(L"%OB %Y", CalendarTm(year, month, 1, 0, 0, 0));
+}
+
 std::wstring FormatWeekdayDate(int year, int month, int day) {
     return Strftime(L"%a %x", CalendarTm(year, month, day, 0, 0, 0));
 }

@@ -30,6 +30,10 @@ ClockMinute RoundedClockTime(double hours);
 // The whole seconds that FormatDayLength shows.
 long DayLengthSeconds(double hours);
 
+// The locale's month name and the year, "%OB %Y" (the name as it stands alone, where the
+// language has a form of its own for that).
+std::wstring FormatMonthYear(int year, int month);
+
 // The locale's abbreviated weekday and date, "%a %x".
 std::wstring FormatWeekdayDate(int year, int month, int day);
 

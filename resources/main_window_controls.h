@@ -81,6 +81,8 @@ enum MainWindowControl : int {
     kAndroidStoreButton = 1100,
     kWindowsStoreButton = 1101,
     kAstronomicalCaption = 1103,
+    // Added later, beyond the ids of the classic window.
+    kTableButton = 2001,
 };
 
 namespace resources {
@@ -119,6 +121,7 @@ inline constexpr CaptionText kMainWindowCaptions[] = {
     {kStoreCaption, kCaptionStores},
     {kTodayButton, kTextToday},
     {kAboutButton, kTextAboutButton},
+    {kTableButton, kTextTableButton},
     {kUpdateButton, kTextCheckForUpdate},
 };
 

@@ -64,6 +64,10 @@ constexpr SettingRow kSettings[] = {
     {kSettingWindowPosRight, 300, "WindowPosRight", Kind::kDword, 0, nullptr},
     {kSettingWindowPosBottom, 300, "WindowPosBottom", Kind::kDword, 0, nullptr},
     {kSettingGuiLanguage, 300, "GUILanguage", Kind::kString, 0, L""},
+    {kSettingMonthTablePosLeft, 300, "MonthTablePosLeft", Kind::kDword, 0, nullptr},
+    {kSettingMonthTablePosTop, 300, "MonthTablePosTop", Kind::kDword, 0, nullptr},
+    {kSettingMonthTablePosRight, 300, "MonthTablePosRight", Kind::kDword, 0, nullptr},
+    {kSettingMonthTablePosBottom, 300, "MonthTablePosBottom", Kind::kDword, 0, nullptr},
 };
 
 // Paths are built in a 260-character buffer; a longer path is cut to fit.

@@ -26,6 +26,11 @@ enum SettingId : int {
     kSettingWindowPosRight = 303,
     kSettingWindowPosBottom = 304,
     kSettingGuiLanguage = 305,
+    // Added later: where the month table stood, as the main window's rectangle.
+    kSettingMonthTablePosLeft = 306,
+    kSettingMonthTablePosTop = 307,
+    kSettingMonthTablePosRight = 308,
+    kSettingMonthTablePosBottom = 309,
 };
 
 struct SettingKey {

@@ -62,6 +62,7 @@ std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
         {Notification::kButtonClicked, kTodayButton, [this] { OnToday(); }},
         {Notification::kButtonClicked, kUpdateButton, [this] { OnCheckForUpdate(); }},
         {Notification::kButtonClicked, kAboutButton, [this] { OnAbout(); }},
+        {Notification::kButtonClicked, kTableButton, [this] { OnMonthTable(); }},
         {Notification::kButtonClicked, kAppleStoreButton, [this] { OpenStoreLink(resources::kTextAppleStoreAddress); }},
         {Notification::kButtonClicked, kAndroidStoreButton, [this] { OpenStoreLink(resources::kTextAndroidStoreAddress); }},
         {Notification::kButtonClicked, kWindowsStoreButton, [this] { OpenStoreLink(resources::kTextWindowsStoreAddress); }},

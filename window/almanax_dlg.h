@@ -104,6 +104,7 @@ private:
     void StartDownload();
     void StopDownload();
     void OnAbout();
+    void OnMonthTable();
     void OpenStoreLink(unsigned stringId);
 
     // The window's state.

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "almanac/almanac_day.h"
+#include "almanac/month_table.h"
 #include "almanac/report_fields.h"
 #include "resources/dialog_template.h"
 
@@ -63,6 +64,31 @@ TEST(ReportFields, EachValueControlOfTheMainWindowOnceAndEachLineColumnOnce) {
         }
         EXPECT_TRUE(places.insert({field.line, field.secondColumn}).second) << field.key;
         EXPECT_LT(field.line, almanac::kLineCount) << field.key;
+    }
+}
+
+// The month table moves by months within the years computed, across the ends of years.
+TEST(MonthTable, MonthsOnAndBackAndTheRowsOfTheSelectedDateAndToday) {
+    const struct {
+        astro::CalendarDate selected;
+        bool on;  // GoOn, else GoBack
+        bool moved;
+        int year, month, days;
+    } cases[] = {
+        {{2024, 1, 31}, true, true, 2024, 2, 29},   {{2024, 12, 5}, true, true, 2025, 1, 31},
+        {{2024, 1, 5}, false, true, 2023, 12, 31},  {{2099, 12, 31}, true, false, 2099, 12, 31},
+        {{1901, 1, 1}, false, false, 1901, 1, 31},  {{2099, 11, 30}, true, true, 2099, 12, 31},
+    };
+    for (const auto& c : cases) {
+        almanac::MonthTable table(c.selected, {2024, 2, 10});
+        EXPECT_EQ(c.on ? table.GoOn() : table.GoBack(), c.moved) << c.selected.year << "-" << c.selected.month;
+        EXPECT_EQ(table.Year(), c.year);
+        EXPECT_EQ(table.Month(), c.month);
+        EXPECT_EQ(table.Span().last.day, c.days);
+        EXPECT_EQ(table.SelectedRow(), c.moved ? -1 : c.selected.day - 1);
+        EXPECT_EQ(table.TodayRow(), c.year == 2024 && c.month == 2 ? 9 : -1);
+        EXPECT_EQ(table.DateOfRow(c.days - 1), (astro::CalendarDate{static_cast<std::uint16_t>(c.year),
+                                                 static_cast<std::uint16_t>(c.month), static_cast<std::uint16_t>(c.days)}));
     }
 }
 

@@ -84,7 +84,9 @@ TEST(GetSettingKey, PathsAndNamesOfTheTable) {
     EXPECT_EQ(GetSettingKey(kSettingListLoadedDlls)->valueName, "ListLoadedDLLs");
     EXPECT_FALSE(GetSettingKey(100).has_value());
     EXPECT_FALSE(GetSettingKey(0).has_value());
-    EXPECT_FALSE(GetSettingKey(306).has_value());
+    EXPECT_EQ(GetSettingKey(kSettingMonthTablePosBottom)->valueName, "MonthTablePosBottom");
+    EXPECT_EQ(GetSettingKey(kSettingMonthTablePosLeft)->path, "Software\\Qelt\\Almanaxium2\\GUI");
+    EXPECT_FALSE(GetSettingKey(310).has_value());
 }
 
 TEST_F(SettingsTest, DefaultsWithoutAnyFile) {
