@@ -13,6 +13,8 @@ packages=(
     # tests and benchmarks (libssl-dev: the local HTTPS server); the window's tests run on a virtual screen
     libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3
     xvfb xauth xdotool imagemagick desktop-file-utils
+    # the Debian package (cpack's dependencies come from dpkg-shlibdeps) and its checks
+    dpkg-dev fakeroot lintian appstream man-db groff-base
     # the fuzz targets (libFuzzer of clang 14)
     clang libclang-rt-14-dev
 )
