@@ -16,6 +16,8 @@ packages=(
     libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3
     python3-icalendar
     xvfb xauth xdotool imagemagick desktop-file-utils
+    # the Debian package (cpack's dependencies come from dpkg-shlibdeps) and its checks
+    dpkg-dev fakeroot lintian appstream man-db groff-base
     # the fuzz targets (libFuzzer of clang 14)
     clang libclang-rt-14-dev
 )

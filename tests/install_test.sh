@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the build into a fresh folder and checks what a desktop needs to find and run it.
+# Checks what a desktop needs to find and run the program in an installed tree.
+#   install_test.sh BUILD          installs the build into a fresh folder and checks it
+#   install_test.sh --tree PREFIX  checks a tree laid out already (an unpacked package's usr/)
 set -euo pipefail
-build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
+if [ "$1" = "--tree" ]; then
+    prefix=$2
+else
+    prefix=$(mktemp -d)
+    trap 'rm -rf "$prefix"' EXIT
+    cmake --install "$1" --prefix "$prefix" >/dev/null
+fi
 fail() { echo "install: $*" >&2; exit 1; }
 [ -x "$prefix/lib/almanaxium/almanaxium" ] || fail "no program in lib/almanaxium"
 [ "$(readlink -f "$prefix/bin/almanaxium")" = "$(readlink -f "$prefix/lib/almanaxium/almanaxium")" ] \
@@ -19,4 +24,5 @@ done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/almanaxium.svg" ] || fail "no scalable icon"
 "$prefix/bin/almanaxium-cli" --date 2018-06-21 --lat 52.5 --lon 13.4 --zone Europe/Berlin | grep -q '4:43' \
     || fail "the installed report does not run"
+"$prefix/bin/almanaxium-cli" --version | grep -qx 'almanaxium-cli [0-9.]*' || fail "the installed report has no version"
 echo "installed tree complete"
