@@ -71,41 +71,63 @@ const char* PhaseKey(astro::PrincipalPhase phase) {
     return "";
 }
 
+using Cell = std::function<std::string(const SpanDay&)>;
+
 struct Column {
     const char* name;
-    std::function<std::string(const SpanDay&)> value;
+    Cell value;
 };
 
-std::string IfOccurs(bool occurs, std::string value) { return occurs ? value : std::string(); }
+Cell EventCell(DayEvent DayReport::*event) {
+    return [event](const SpanDay& d) { return Event(d.day.report.*event); };
+}
+
+// A value that belongs to an event: empty when the event does not occur.
+Cell ValueCell(DayEvent DayReport::*event, double DayReport::*value, int decimals) {
+    return [=](const SpanDay& d) {
+        const DayReport& r = d.day.report;
+        return (r.*event).occurs ? Fixed(r.*value, decimals) : std::string();
+    };
+}
+
+Cell TwilightCell(report::TwilightSpan DayReport::*twilight, double report::TwilightSpan::*edge) {
+    return [=](const SpanDay& d) {
+        const report::TwilightSpan& span = d.day.report.*twilight;
+        return span.occurs ? Clock(span.*edge) : std::string();
+    };
+}
 
 const std::vector<Column>& Columns() {
+    using R = DayReport;
+    using T = report::TwilightSpan;
     static const std::vector<Column> columns = {
         {"date", [](const SpanDay& d) { const auto& t = d.day.report.date; return IsoDate(t.year, t.month, t.day); }},
         // ISO 8601's weekday numbers: 1 is Monday, 7 Sunday.
         {"weekday", [](const SpanDay& d) { return std::to_string(d.day.report.weekday == 0 ? 7 : d.day.report.weekday); }},
         {"utcOffset", [](const SpanDay& d) { return Offset(d.day.report.utcOffsetHours); }},
-        {"sunrise", [](const SpanDay& d) { return Event(d.day.report.sunrise); }},
-        {"sunriseAzimuth", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.sunrise.occurs, Fixed(r.sunriseAzimuth, 0)); }},
-        {"sunset", [](const SpanDay& d) { return Event(d.day.report.sunset); }},
-        {"sunsetAzimuth", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.sunset.occurs, Fixed(r.sunsetAzimuth, 0)); }},
-        {"sunCulmination", [](const SpanDay& d) { return Event(d.day.report.sunCulmination); }},
-        {"sunCulminationAltitude", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.sunCulmination.occurs, Fixed(r.sunCulminationAltitude, 1)); }},
+        {"sunrise", EventCell(&R::sunrise)},
+        {"sunriseAzimuth", ValueCell(&R::sunrise, &R::sunriseAzimuth, 0)},
+        {"sunset", EventCell(&R::sunset)},
+        {"sunsetAzimuth", ValueCell(&R::sunset, &R::sunsetAzimuth, 0)},
+        {"sunCulmination", EventCell(&R::sunCulmination)},
+        {"sunCulminationAltitude", ValueCell(&R::sunCulmination, &R::sunCulminationAltitude, 1)},
         {"sunDeclination", [](const SpanDay& d) { return Fixed(d.day.report.sunDeclination, 1); }},
         {"equationOfTime", [](const SpanDay& d) { return Fixed(d.day.report.equationOfTimeMinutes, 2); }},
         {"dayLength", [](const SpanDay& d) { return Duration(d.day.report.dayLengthHours); }},
-        {"astronomicalTwilightBegin", [](const SpanDay& d) { const auto& s = d.day.report.astronomicalTwilight; return IfOccurs(s.occurs, Clock(s.begin)); }},
-        {"astronomicalTwilightEnd", [](const SpanDay& d) { const auto& s = d.day.report.astronomicalTwilight; return IfOccurs(s.occurs, Clock(s.end)); }},
-        {"nauticalTwilightBegin", [](const SpanDay& d) { const auto& s = d.day.report.nauticalTwilight; return IfOccurs(s.occurs, Clock(s.begin)); }},
-        {"nauticalTwilightEnd", [](const SpanDay& d) { const auto& s = d.day.report.nauticalTwilight; return IfOccurs(s.occurs, Clock(s.end)); }},
-        {"civilTwilightBegin", [](const SpanDay& d) { const auto& s = d.day.report.civilTwilight; return IfOccurs(s.occurs, Clock(s.begin)); }},
-        {"civilTwilightEnd", [](const SpanDay& d) { const auto& s = d.day.report.civilTwilight; return IfOccurs(s.occurs, Clock(s.end)); }},
-        {"moonrise", [](const SpanDay& d) { return Event(d.day.report.moonrise); }},
-        {"moonriseAzimuth", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.moonrise.occurs, Fixed(r.moonriseAzimuth, 0)); }},
-        {"moonset", [](const SpanDay& d) { return Event(d.day.report.moonset); }},
-        {"moonsetAzimuth", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.moonset.occurs, Fixed(r.moonsetAzimuth, 0)); }},
-        {"moonCulmination", [](const SpanDay& d) { return Event(d.day.report.moonCulmination); }},
-        {"moonCulminationAltitude", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.moonCulmination.occurs, Fixed(r.moonCulminationAltitude, 1)); }},
-        {"moonDeclination", [](const SpanDay& d) { const DayReport& r = d.day.report; return IfOccurs(r.moonCulmination.occurs, Fixed(r.moonDeclination, 1)); }},
+        {"astronomicalTwilightBegin", TwilightCell(&R::astronomicalTwilight, &T::begin)},
+        {"astronomicalTwilightEnd", TwilightCell(&R::astronomicalTwilight, &T::end)},
+        {"nauticalTwilightBegin", TwilightCell(&R::nauticalTwilight, &T::begin)},
+        {"nauticalTwilightEnd", TwilightCell(&R::nauticalTwilight, &T::end)},
+        {"civilTwilightBegin", TwilightCell(&R::civilTwilight, &T::begin)},
+        {"civilTwilightEnd", TwilightCell(&R::civilTwilight, &T::end)},
+        {"moonrise", EventCell(&R::moonrise)},
+        {"moonriseAzimuth", ValueCell(&R::moonrise, &R::moonriseAzimuth, 0)},
+        {"moonset", EventCell(&R::moonset)},
+        {"moonsetAzimuth", ValueCell(&R::moonset, &R::moonsetAzimuth, 0)},
+        {"moonCulmination", EventCell(&R::moonCulmination)},
+        {"moonCulminationAltitude", ValueCell(&R::moonCulmination, &R::moonCulminationAltitude, 1)},
+        // The Moon's declination is taken at its culmination.
+        {"moonDeclination", ValueCell(&R::moonCulmination, &R::moonDeclination, 1)},
         {"visibleFraction", [](const SpanDay& d) { return Percent(d.day.report.illuminatedFraction); }},
         {"phase", [](const SpanDay& d) { return common::WideToUtf8(d.day.texts.phase); }},
         {"principalPhase", [](const SpanDay& d) { return d.phase ? std::string(PhaseKey(d.phase->phase)) : std::string(); }},

@@ -20,20 +20,33 @@ double MeanPhaseDate(double s, double k) {
            0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
 }
 
-double TruePhaseDate(double k, double selector) {
+namespace {
+
+// The mean phase of lunation k plus a fraction of it, with the Sun's and the Moon's mean anomalies
+// (m, mp) and the Moon's argument of latitude (f) at that time, degrees; t in Julian centuries.
+struct PhaseArguments {
+    double t, meanPhase, m, mp, f;
+};
+
+PhaseArguments ArgumentsOfPhase(double k, double selector) {
     const double kk = k + selector;
     const double t = kk / c::kLunationsPerJulianCentury;
     const double t2 = t * t;
     const double t3 = t2 * t;
     const double meanPhase = c::kPhaseEpoch + c::kSynodicMonthDays * kk + 0.0001178 * t2 -
                              1.55e-07 * t3 + 0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
-    const bool newOrFull = selector < 0.01 || std::fabs(selector - 0.5) < 0.01;
-    // The series below holds for new and full Moon only; the engine asks for no other phase.
-    if (!newOrFull) return meanPhase;
+    return {t, meanPhase, 359.2242 + 29.10535608 * kk - 3.33e-05 * t2 - 3.47e-06 * t3,
+            306.0253 + 385.81691806 * kk + 0.0107306 * t2 + 1.236e-05 * t3,
+            21.2964 + 390.67050646 * kk - 0.0016528 * t2 - 2.39e-06 * t3};
+}
 
-    const double m = 359.2242 + 29.10535608 * kk - 3.33e-05 * t2 - 3.47e-06 * t3;
-    const double mp = 306.0253 + 385.81691806 * kk + 0.0107306 * t2 + 1.236e-05 * t3;
-    const double f = 21.2964 + 390.67050646 * kk - 0.0016528 * t2 - 2.39e-06 * t3;
+}  // namespace
+
+double TruePhaseDate(double k, double selector) {
+    const auto [t, meanPhase, m, mp, f] = ArgumentsOfPhase(k, selector);
+    const bool newOrFull = selector < 0.01 || std::fabs(selector - 0.5) < 0.01;
+    // The series below holds for new and full Moon only; the quarters have their own.
+    if (!newOrFull) return meanPhase;
     const double correction =
         (0.1734 - 0.000393 * t) * deg::Sin(m) + 0.0021 * deg::Sin(2 * m) -
         0.4068 * deg::Sin(mp) + 0.0161 * deg::Sin(2 * mp) - 0.0004 * deg::Sin(3 * mp) +
@@ -45,15 +58,7 @@ double TruePhaseDate(double k, double selector) {
 }
 
 double TrueQuarterDate(double k, double selector) {
-    const double kk = k + selector;
-    const double t = kk / c::kLunationsPerJulianCentury;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    const double meanPhase = c::kPhaseEpoch + c::kSynodicMonthDays * kk + 0.0001178 * t2 -
-                             1.55e-07 * t3 + 0.00033 * deg::Sin(166.56 + 132.87 * t - 0.009173 * t2);
-    const double m = 359.2242 + 29.10535608 * kk - 3.33e-05 * t2 - 3.47e-06 * t3;
-    const double mp = 306.0253 + 385.81691806 * kk + 0.0107306 * t2 + 1.236e-05 * t3;
-    const double f = 21.2964 + 390.67050646 * kk - 0.0016528 * t2 - 2.39e-06 * t3;
+    const auto [t, meanPhase, m, mp, f] = ArgumentsOfPhase(k, selector);
     // The quarters' own series, then the term that tells the first quarter from the last.
     const double correction =
         (0.1721 - 0.0004 * t) * deg::Sin(m) + 0.0021 * deg::Sin(2 * m) -
