@@ -110,7 +110,7 @@ MonthTableDlg::~MonthTableDlg() {
 void MonthTableDlg::FitColumns() {
     wxClientDC dc(m_list);
     dc.SetFont(m_list->GetFont().Bold());
-    const int padding = FromDIP(20);
+    const int padding = FromDIP(8);
     int total = 0;
     for (unsigned column = 0; column < m_list->GetColumnCount(); ++column) {
         int width = dc.GetTextExtent(m_list->GetColumn(column)->GetTitle()).x;
