@@ -29,9 +29,7 @@ double JulianDayOfMidnight(const astro::CalendarDate& date) {
     return astro::JulianDayOfDate(date.year, date.month, date.day);
 }
 
-bool SameDate(const zones::LocalDateTime& when, const astro::CalendarDate& date) {
-    return when.year == date.year && when.month == date.month && when.day == date.day;
-}
+astro::CalendarDate DateOf(const zones::LocalDateTime& when) { return {when.year, when.month, when.day}; }
 
 }  // namespace
 
@@ -50,10 +48,8 @@ std::vector<SpanDay> ComputeSpan(const DaySpan& span, double latitudeDeg, double
     for (astro::CalendarDate date = span.first;; date = astro::AddDays(date, 1)) {
         SpanDay spanDay;
         ComputeAlmanacDay(date, latitudeDeg, longitudeDeg, zone, twelveHourClock, spanDay.day);
-        phase = std::find_if(phase, phases.end(), [&](const PhaseOnDay& p) {
-            return !(astro::CalendarDate{p.when.year, p.when.month, p.when.day} < date);
-        });
-        if (phase != phases.end() && SameDate(phase->when, date)) spanDay.phase = *phase;
+        phase = std::find_if(phase, phases.end(), [&](const PhaseOnDay& p) { return DateOf(p.when) >= date; });
+        if (phase != phases.end() && DateOf(phase->when) == date) spanDay.phase = *phase;
         days.push_back(std::move(spanDay));
         if (!(date < span.last)) break;
     }

@@ -22,14 +22,17 @@ SpanTableRow SpanTableRowOf(const SpanDay& day, bool twelveHourClock) {
                  t.sunrise, t.sunset, t.dayLength, t.civilTwilightBegin, t.civilTwilightEnd,
                  t.moonrise, t.moonset, t.visibility, std::wstring()};
     if (day.phase) {
-        // The phase names stand every second name in the table of the eight phases.
-        const unsigned name = resources::kTextFirstPhase + 2 * static_cast<unsigned>(day.phase->phase);
-        const zones::LocalDateTime& when = day.phase->when;
-        row.cells.back() = resources::LoadPlainString(name) + L" " +
-                           report::FormatClockTime(when.hour + when.minute / 60.0, twelveHourClock);
+        row.cells.back() = PrincipalPhaseText(*day.phase, twelveHourClock);
         row.principalPhase = true;
     }
     return row;
+}
+
+std::wstring PrincipalPhaseText(const PhaseOnDay& phase, bool twelveHourClock) {
+    // The phase names stand every second name in the table of the eight phases.
+    const unsigned name = resources::kTextFirstPhase + 2 * static_cast<unsigned>(phase.phase);
+    return resources::LoadPlainString(name) + L" " +
+           report::FormatClockTime(phase.when.hour + phase.when.minute / 60.0, twelveHourClock);
 }
 
 }  // namespace almanac

@@ -26,4 +26,8 @@ struct SpanTableRow {
 // the minute so that it stays on its day.
 SpanTableRow SpanTableRowOf(const SpanDay& day, bool twelveHourClock);
 
+// A principal phase's name with its time on the zone's clock, cut to the minute so that it stays on
+// its day: "Full Moon 14:23".
+std::wstring PrincipalPhaseText(const PhaseOnDay& phase, bool twelveHourClock);
+
 }  // namespace almanac

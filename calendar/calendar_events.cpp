@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "almanac/span_table.h"
 #include "common/utf8_text.h"
 #include "report/value_formatting.h"
 #include "resources/string_ids.h"
@@ -11,36 +12,34 @@ namespace calendar {
 
 namespace {
 
-// One event of the day report: the kind it belongs to, its part of the UID, its name and its time.
+using report::DayReport;
+using report::TwilightSpan;
+
+// One event of the day report: the kind it belongs to, its part of the UID, its name, and where the
+// report holds it: a rise, set or culmination, or one edge of a twilight.
 struct ReportEvent {
     const char* kind;
     const char* uidPart;
     unsigned name;
-    bool (*occurs)(const report::DayReport&);
-    double (*hours)(const report::DayReport&);
+    report::DayEvent DayReport::*event = nullptr;
+    TwilightSpan DayReport::*twilight = nullptr;
+    double TwilightSpan::*edge = nullptr;
+
+    bool Occurs(const DayReport& r) const { return event ? (r.*event).occurs : (r.*twilight).occurs; }
+    double Hours(const DayReport& r) const { return event ? (r.*event).hours : (r.*twilight).*edge; }
 };
 
 constexpr ReportEvent kReportEvents[] = {
-    {"sunrise", "sunrise", resources::kTextTableSunrise,
-     [](const report::DayReport& r) { return r.sunrise.occurs; }, [](const report::DayReport& r) { return r.sunrise.hours; }},
-    {"sunset", "sunset", resources::kTextTableSunset,
-     [](const report::DayReport& r) { return r.sunset.occurs; }, [](const report::DayReport& r) { return r.sunset.hours; }},
-    {"civil", "civil-begin", resources::kTextCivilTwilightBegins,
-     [](const report::DayReport& r) { return r.civilTwilight.occurs; }, [](const report::DayReport& r) { return r.civilTwilight.begin; }},
-    {"civil", "civil-end", resources::kTextCivilTwilightEnds,
-     [](const report::DayReport& r) { return r.civilTwilight.occurs; }, [](const report::DayReport& r) { return r.civilTwilight.end; }},
-    {"nautical", "nautical-begin", resources::kTextNauticalTwilightBegins,
-     [](const report::DayReport& r) { return r.nauticalTwilight.occurs; }, [](const report::DayReport& r) { return r.nauticalTwilight.begin; }},
-    {"nautical", "nautical-end", resources::kTextNauticalTwilightEnds,
-     [](const report::DayReport& r) { return r.nauticalTwilight.occurs; }, [](const report::DayReport& r) { return r.nauticalTwilight.end; }},
-    {"astronomical", "astronomical-begin", resources::kTextAstronomicalTwilightBegins,
-     [](const report::DayReport& r) { return r.astronomicalTwilight.occurs; }, [](const report::DayReport& r) { return r.astronomicalTwilight.begin; }},
-    {"astronomical", "astronomical-end", resources::kTextAstronomicalTwilightEnds,
-     [](const report::DayReport& r) { return r.astronomicalTwilight.occurs; }, [](const report::DayReport& r) { return r.astronomicalTwilight.end; }},
-    {"moonrise", "moonrise", resources::kTextTableMoonrise,
-     [](const report::DayReport& r) { return r.moonrise.occurs; }, [](const report::DayReport& r) { return r.moonrise.hours; }},
-    {"moonset", "moonset", resources::kTextTableMoonset,
-     [](const report::DayReport& r) { return r.moonset.occurs; }, [](const report::DayReport& r) { return r.moonset.hours; }},
+    {"sunrise", "sunrise", resources::kTextTableSunrise, &DayReport::sunrise},
+    {"sunset", "sunset", resources::kTextTableSunset, &DayReport::sunset},
+    {"civil", "civil-begin", resources::kTextCivilTwilightBegins, nullptr, &DayReport::civilTwilight, &TwilightSpan::begin},
+    {"civil", "civil-end", resources::kTextCivilTwilightEnds, nullptr, &DayReport::civilTwilight, &TwilightSpan::end},
+    {"nautical", "nautical-begin", resources::kTextNauticalTwilightBegins, nullptr, &DayReport::nauticalTwilight, &TwilightSpan::begin},
+    {"nautical", "nautical-end", resources::kTextNauticalTwilightEnds, nullptr, &DayReport::nauticalTwilight, &TwilightSpan::end},
+    {"astronomical", "astronomical-begin", resources::kTextAstronomicalTwilightBegins, nullptr, &DayReport::astronomicalTwilight, &TwilightSpan::begin},
+    {"astronomical", "astronomical-end", resources::kTextAstronomicalTwilightEnds, nullptr, &DayReport::astronomicalTwilight, &TwilightSpan::end},
+    {"moonrise", "moonrise", resources::kTextTableMoonrise, &DayReport::moonrise},
+    {"moonset", "moonset", resources::kTextTableMoonset, &DayReport::moonset},
 };
 
 std::string Summary(unsigned name, double hours, bool twelveHourClock) {
@@ -57,20 +56,16 @@ std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days,
         const report::DayReport& r = day.day.report;
         if (r.ephemerisValid) {
             for (const ReportEvent& event : kReportEvents) {
-                if (!asked(event.kind) || !event.occurs(r)) continue;
-                CalendarEvent calendarEvent{r.date, event.uidPart, {}, Summary(event.name, event.hours(r), twelveHourClock)};
-                if (report::EventInstant(zone.rule, r.date, event.hours(r), calendarEvent.universal)) {
+                if (!asked(event.kind) || !event.Occurs(r)) continue;
+                CalendarEvent calendarEvent{r.date, event.uidPart, {}, Summary(event.name, event.Hours(r), twelveHourClock)};
+                if (report::EventInstant(zone.rule, r.date, event.Hours(r), calendarEvent.universal)) {
                     events.push_back(std::move(calendarEvent));
                 }
             }
         }
         if (day.phase && asked("phases")) {
-            // The phase names stand every second name in the table of the eight phases; the time is
-            // cut to the minute as in the span table, so that it stays on its day.
-            const unsigned name = resources::kTextFirstPhase + 2 * static_cast<unsigned>(day.phase->phase);
-            const zones::LocalDateTime& when = day.phase->when;
             events.push_back({r.date, "phase", day.phase->universal,
-                              Summary(name, when.hour + when.minute / 60.0, twelveHourClock)});
+                              common::WideToUtf8(almanac::PrincipalPhaseText(*day.phase, twelveHourClock))});
         }
     }
     return events;

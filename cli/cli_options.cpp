@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "astro/dates.h"
+
 namespace cli {
 
 std::string QuoteArgument(std::string_view argument) {
@@ -18,13 +20,6 @@ std::string QuoteArgument(std::string_view argument) {
 }
 
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
 
 std::optional<int> ParseDigits(std::string_view text) {
     if (text.empty()) return std::nullopt;
@@ -44,7 +39,7 @@ std::optional<astro::CalendarDate> ParseCalendarDate(std::string_view text) {
     const auto day = ParseDigits(text.substr(8, 2));
     if (!year || !month || !day) return std::nullopt;
     if (*year < 1 || *month < 1 || *month > 12) return std::nullopt;
-    if (*day < 1 || *day > DaysInMonth(*year, *month)) return std::nullopt;
+    if (*day < 1 || *day > astro::DaysInMonth(*year, *month)) return std::nullopt;
     return astro::CalendarDate{static_cast<std::uint16_t>(*year), static_cast<std::uint16_t>(*month),
                                static_cast<std::uint16_t>(*day)};
 }
