@@ -253,6 +253,23 @@ BodyEvents SunEventsForDay(double jd, double longitude, double latitude, double 
 // The Moon's transit, rise and set of a local date, in local hours [0, 24); no twilights.
 BodyEvents MoonEventsForDay(double jd, double longitude, double latitude, double tzOffsetHours);
 
+// The morning and evening crossings of one altitude by the Sun's centre on a local date, by the
+// interpolation the twilights use: the twilights are this function at -6, -12 and -18 degrees, so
+// any other band of the day's light (the golden and the blue hour) shares its edges with them.
+struct SunAltitudeCrossings {
+    bool valid = false;    // false when the Sun stays above or below the altitude all day
+    double morning = 0.0;  // local hours [0, 24), the Sun climbing through the altitude
+    double evening = 0.0;  // local hours [0, 24), the Sun sinking through it
+};
+
+//   jd             Julian Day of 00:00 UT of the date
+//   longitude, latitude  rad
+//   altitude       rad, the Sun's centre, no refraction; exactly 0 applies refraction,
+//                  semi-diameter and parallax as InterpolateRiseSet does
+//   tzOffsetHours  local time minus UT, hours
+SunAltitudeCrossings SunCrossingsOfAltitude(double jd, double longitude, double latitude,
+                                            double altitude, double tzOffsetHours);
+
 // ---------------------------------------------------------------------------------------------
 // Sunrise, sunset, moonrise, moonset and day length
 // ---------------------------------------------------------------------------------------------

@@ -128,24 +128,26 @@ RiseTransitSet MoonBaseEvents(double jd, double longitude, double latitude) {
                               m1.horizontalParallax, 0.5, 0.0);
 }
 
-struct TwilightTimes {
-    bool valid = false;
-    double begin = 0.0;
-    double end = 0.0;
-};
-
-TwilightTimes SunTwilight(double jd0, const SunDayPositions& p, double longitude, double latitude,
-                          double altitude, double tz) {
+// The crossings of one altitude from the day's two positions; every twilight and every other
+// altitude of the day's light goes through here.
+SunAltitudeCrossings SunCrossings(double jd0, const SunDayPositions& p, double longitude,
+                                  double latitude, double altitude, double tz) {
     const RiseTransitSet crossing = SunInterpolation(jd0, p, longitude, latitude, altitude);
-    TwilightTimes twilight;
-    if (!crossing.valid) return twilight;
-    twilight.valid = true;
-    twilight.begin = WrapToPeriod(crossing.rise + tz, 24);
-    twilight.end = WrapToPeriod(crossing.set + tz, 24);
-    return twilight;
+    SunAltitudeCrossings crossings;
+    if (!crossing.valid) return crossings;
+    crossings.valid = true;
+    crossings.morning = WrapToPeriod(crossing.rise + tz, 24);
+    crossings.evening = WrapToPeriod(crossing.set + tz, 24);
+    return crossings;
 }
 
 }  // namespace
+
+SunAltitudeCrossings SunCrossingsOfAltitude(double jd, double longitude, double latitude,
+                                            double altitude, double tzOffsetHours) {
+    const double jd0 = StartOfUtDay(jd);
+    return SunCrossings(jd0, SunPositionsOfDay(jd0), longitude, latitude, altitude, tzOffsetHours);
+}
 
 BodyEvents SunEventsForDay(double jd, double longitude, double latitude, double tzOffsetHours) {
     const double tz = tzOffsetHours;
@@ -187,21 +189,21 @@ BodyEvents SunEventsForDay(double jd, double longitude, double latitude, double 
         sun.set = WrapToPeriod(sun.set + tz, 24);
     }
 
-    const TwilightTimes civil =
-        SunTwilight(jd0, positions, longitude, latitude, c::kCivilTwilightAltitude, tz);
+    const SunAltitudeCrossings civil =
+        SunCrossings(jd0, positions, longitude, latitude, c::kCivilTwilightAltitude, tz);
     sun.civilValid = civil.valid;
-    sun.civilBegin = civil.begin;
-    sun.civilEnd = civil.end;
-    const TwilightTimes nautical =
-        SunTwilight(jd0, positions, longitude, latitude, c::kNauticalTwilightAltitude, tz);
+    sun.civilBegin = civil.morning;
+    sun.civilEnd = civil.evening;
+    const SunAltitudeCrossings nautical =
+        SunCrossings(jd0, positions, longitude, latitude, c::kNauticalTwilightAltitude, tz);
     sun.nauticalValid = nautical.valid;
-    sun.nauticalBegin = nautical.begin;
-    sun.nauticalEnd = nautical.end;
-    const TwilightTimes astronomical =
-        SunTwilight(jd0, positions, longitude, latitude, c::kAstronomicalTwilightAltitude, tz);
+    sun.nauticalBegin = nautical.morning;
+    sun.nauticalEnd = nautical.evening;
+    const SunAltitudeCrossings astronomical =
+        SunCrossings(jd0, positions, longitude, latitude, c::kAstronomicalTwilightAltitude, tz);
     sun.astronomicalValid = astronomical.valid;
-    sun.astronomicalBegin = astronomical.begin;
-    sun.astronomicalEnd = astronomical.end;
+    sun.astronomicalBegin = astronomical.morning;
+    sun.astronomicalEnd = astronomical.evening;
     return sun;
 }
 
