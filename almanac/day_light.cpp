@@ -1,0 +1,187 @@
+#include "day_light.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/constants.h"
+
+namespace almanac {
+
+namespace {
+
+namespace c = astro::constants;
+
+constexpr int kSecondsPerDay = 86400;
+// The engine's polar search looks at most a year ahead: long enough for any polar day or night on
+// Earth, which last at most about six months.
+constexpr int kPolarSearchDays = 366;
+
+// Seconds since 2000-01-01 00:00 UT; the dates are those of the engine's years, so no overflow.
+long long SecondsOf(const astro::CivilDateTime& t) {
+    const long long days = astro::JulianDayNumber(t.year, t.month, t.day) -
+                           astro::JulianDayNumber(2000, 1, 1);
+    return days * kSecondsPerDay + t.hour * 3600 + t.minute * 60 + t.second;
+}
+
+astro::CivilDateTime AddSeconds(const astro::CivilDateTime& t, long long seconds) {
+    const long long total = t.hour * 3600LL + t.minute * 60 + t.second + seconds;
+    const long long days = total >= 0 ? total / kSecondsPerDay : -((-total + kSecondsPerDay - 1) / kSecondsPerDay);
+    const long long rest = total - days * kSecondsPerDay;
+    const astro::CalendarDate date = astro::AddDays({t.year, t.month, t.day}, static_cast<int>(days));
+    return {date.year, date.month, date.day, static_cast<std::uint16_t>(rest / 3600),
+            static_cast<std::uint16_t>(rest / 60 % 60), static_cast<std::uint16_t>(rest % 60)};
+}
+
+report::DayEvent Edge(bool occurs, double hours) { return {occurs ? hours : 0.0, occurs}; }
+
+// The band between two altitudes: its lower edges from one crossing, its upper from the other.
+LightPeriod Period(const astro::SunAltitudeCrossings& low, const astro::SunAltitudeCrossings& high) {
+    LightPeriod period;
+    period.morningBegin = Edge(low.valid, low.morning);
+    period.morningEnd = Edge(high.valid, high.morning);
+    period.eveningBegin = Edge(high.valid, high.evening);
+    period.eveningEnd = Edge(low.valid, low.evening);
+    return period;
+}
+
+// The clock time of hours of a date (possibly outside 0 to 24), to the second, truncated as the
+// report's instants are.
+report::LocalDateTime ClockMoment(const astro::CalendarDate& date, double hours) {
+    const double days = std::floor(hours / 24);
+    long long seconds = static_cast<long long>((hours - days * 24) * 3600);
+    seconds = std::clamp(seconds, 0LL, kSecondsPerDay - 1LL);
+    const astro::CalendarDate day = astro::AddDays(date, static_cast<int>(days));
+    return {day.year, day.month, day.day, static_cast<std::uint16_t>(seconds / 3600),
+            static_cast<std::uint16_t>(seconds / 60 % 60), static_cast<std::uint16_t>(seconds % 60)};
+}
+
+// The first sunset (after a polar day) or sunrise (after a polar night) after the date, searched
+// day by day with the report's own sunrise and sunset: the hour-angle method on the date, moved to
+// the zone's clock by the offset of that day.
+std::optional<report::LocalDateTime> PolarEnd(const astro::CalendarDate& date, double latitudeDeg,
+                                              double longitudeDeg, const DayZone& zone,
+                                              bool polarDay) {
+    astro::CalendarDate day = date;
+    for (int step = 0; step < kPolarSearchDays; ++step) {
+        day = astro::AddDays(day, 1);
+        if (day > kLastDate) return std::nullopt;
+        const astro::HorizonEvents horizon =
+            astro::SunriseSunset({day.year, day.month, day.day, 0, 0, 0}, latitudeDeg, longitudeDeg);
+        if (horizon.status != astro::kRiseAndSet) continue;
+        const double offset = zones::GetUtcOffset(zone.rule, day);
+        return ClockMoment(day, offset + (polarDay ? horizon.set : horizon.rise));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+DayLight ComputeDayLight(const AlmanacDay& day, double latitudeDeg, double longitudeDeg,
+                         const DayZone& zone) {
+    DayLight light;
+    const report::DayReport& r = day.report;
+    if (!r.ephemerisValid || !day.ephemeris.valid) return light;
+    light.valid = true;
+
+    const double jd0 = astro::JulianDayOfDate(r.date.year, r.date.month, r.date.day);
+    const double latitude = latitudeDeg * c::kDegreesToRadians;
+    const double longitude = longitudeDeg * c::kDegreesToRadians;
+    auto crossings = [&](double altitudeDeg) {
+        return astro::SunCrossingsOfAltitude(jd0, longitude, latitude,
+                                             altitudeDeg * c::kDegreesToRadians, r.utcOffsetHours);
+    };
+    // -6 degrees in radians exactly as the twilights have it, so the blue hour's outer edge is
+    // the civil twilight to the bit.
+    const astro::SunAltitudeCrossings blueLow = astro::SunCrossingsOfAltitude(
+        jd0, longitude, latitude, c::kCivilTwilightAltitude, r.utcOffsetHours);
+    const astro::SunAltitudeCrossings goldenLow = crossings(kGoldenHourLowDeg);
+    const astro::SunAltitudeCrossings goldenHigh = crossings(kGoldenHourHighDeg);
+    light.goldenHour = Period(goldenLow, goldenHigh);
+    light.blueHour = Period(blueLow, goldenLow);
+
+    // Samples from the local midnight that opens the date to the one that closes it.
+    astro::CivilDateTime start;
+    astro::CivilDateTime end;
+    const astro::CalendarDate next = astro::AddDays(r.date, 1);
+    if (zones::LocalToUniversal(zone.rule, r.date, 0.0, start) &&
+        zones::LocalToUniversal(zone.rule, next, 0.0, end)) {
+        light.midnightUt = start;
+        const long long length = SecondsOf(end) - SecondsOf(start);
+        light.dayHours = static_cast<double>(length) / 3600;
+        const long long step = kSampleStepMinutes * 60;
+        light.samples.reserve(static_cast<std::size_t>(std::max(0LL, length / step + 1)));
+        for (long long elapsed = 0; elapsed <= length; elapsed += step) {
+            const astro::CivilDateTime ut = AddSeconds(start, elapsed);
+            LightSample sample;
+            sample.hours = static_cast<double>(elapsed) / 3600;
+            sample.sunAltitude = astro::ComputeSunSkyPosition(ut, latitudeDeg, longitudeDeg).altitudeDeg;
+            sample.moonAltitude = astro::ComputeMoonSkyPosition(ut, latitudeDeg, longitudeDeg).altitudeDeg;
+            const double t = astro::EphemerisInstant(astro::JulianDayOfDate(ut.year, ut.month, ut.day),
+                                                     ut.hour, ut.minute, ut.second);
+            sample.moonFraction = astro::MoonPositionAt(astro::SunPositionAt(t), t).illuminatedFraction;
+            light.samples.push_back(sample);
+        }
+    }
+
+    // Which side of an altitude the Sun keeps when it does not cross it: the middle of the day's
+    // range of altitudes lies on that side, by far, except within a fraction of a degree of a pole.
+    double lowest = 0.0;
+    double highest = 0.0;
+    if (!light.samples.empty()) {
+        const auto [low, high] = std::minmax_element(
+            light.samples.begin(), light.samples.end(),
+            [](const LightSample& a, const LightSample& b) { return a.sunAltitude < b.sunAltitude; });
+        lowest = low->sunAltitude;
+        highest = high->sunAltitude;
+    }
+    const double middle = (lowest + highest) / 2;
+    auto bandAllDay = [&](bool anyEdge, double lowDeg, double highDeg) {
+        return !anyEdge && !light.samples.empty() && middle > lowDeg && middle < highDeg;
+    };
+    light.goldenHour.inBandAllDay =
+        bandAllDay(goldenLow.valid || goldenHigh.valid, kGoldenHourLowDeg, kGoldenHourHighDeg);
+    light.blueHour.inBandAllDay =
+        bandAllDay(blueLow.valid || goldenLow.valid, kBlueHourLowDeg, kGoldenHourLowDeg);
+
+    const astro::BodyEvents& sun = day.ephemeris.sun;
+    if (sun.riseSetStatus == astro::kAboveAllDay) light.polar = PolarState::kPolarDay;
+    if (sun.riseSetStatus == astro::kBelowAllDay) light.polar = PolarState::kPolarNight;
+    if (light.polar != PolarState::kNone) {
+        light.polarEnds = PolarEnd(r.date, latitudeDeg, longitudeDeg, zone,
+                                   light.polar == PolarState::kPolarDay);
+    }
+
+    // A twilight that does not occur with the Sun above its altitude is a night without that
+    // darkness; the deepest such twilight names the white night. On a polar day the Sun stays
+    // above the horizon, so the civil twilight is missed from above: noCivilNight.
+    const bool known = !light.samples.empty();
+    if (!sun.civilValid && (light.polar == PolarState::kPolarDay || (known && middle > -6))) {
+        light.whiteNight = WhiteNight::kNoCivilNight;
+    } else if (!sun.nauticalValid && known && middle > -12) {
+        light.whiteNight = WhiteNight::kNoNauticalNight;
+    } else if (!sun.astronomicalValid && known && middle > -18) {
+        light.whiteNight = WhiteNight::kNoAstronomicalNight;
+    }
+    return light;
+}
+
+const char* PolarStateName(PolarState state) {
+    switch (state) {
+        case PolarState::kPolarDay: return "polarDay";
+        case PolarState::kPolarNight: return "polarNight";
+        case PolarState::kNone: break;
+    }
+    return "none";
+}
+
+const char* WhiteNightName(WhiteNight night) {
+    switch (night) {
+        case WhiteNight::kNoAstronomicalNight: return "noAstronomicalNight";
+        case WhiteNight::kNoNauticalNight: return "noNauticalNight";
+        case WhiteNight::kNoCivilNight: return "noCivilNight";
+        case WhiteNight::kNone: break;
+    }
+    return "none";
+}
+
+}  // namespace almanac
