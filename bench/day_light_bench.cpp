@@ -1,0 +1,25 @@
+// The day's light of one date: the golden and blue hour's edges and the 289 samples of the Sun and
+// the Moon, from a computed day; and a polar night whose end is searched for weeks ahead.
+#include <benchmark/benchmark.h>
+
+#include "almanac/day_light.h"
+
+namespace {
+
+void RunDayLight(benchmark::State& state, const astro::CalendarDate& date, double latitude,
+                 double longitude) {
+    const almanac::DayZone zone = *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
+    almanac::AlmanacDay day;
+    almanac::ComputeAlmanacDay(date, latitude, longitude, zone, false, day);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(almanac::ComputeDayLight(day, latitude, longitude, zone));
+    }
+}
+
+void BM_DayLight(benchmark::State& state) { RunDayLight(state, {2024, 6, 21}, 52.52, 13.405); }
+BENCHMARK(BM_DayLight)->Unit(benchmark::kMicrosecond);
+
+void BM_DayLightOfAPolarNight(benchmark::State& state) { RunDayLight(state, {2024, 12, 1}, 78.22, 15.63); }
+BENCHMARK(BM_DayLightOfAPolarNight)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
