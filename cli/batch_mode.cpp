@@ -54,7 +54,9 @@ public:
             refused = true;
             return ErrorLine(number, "the date has no calendar date on this computer");
         }
-        return DayJson(day, *zone, true);
+        const almanac::DayLight light =
+            almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
+        return DayJson(day, light, *zone, true);
     }
 
 private:

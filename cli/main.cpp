@@ -91,5 +91,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    return Print(options.json ? cli::DayJson(day, *zone, false) : cli::ReportRows(day, *zone));
+    const almanac::DayLight light =
+        almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
+    return Print(options.json ? cli::DayJson(day, light, *zone, false) : cli::ReportRows(day, light, *zone));
 }

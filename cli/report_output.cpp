@@ -5,7 +5,9 @@
 
 #include "common/utf8_text.h"
 #include "ephemeris_json.h"
+#include "report/clock_setting.h"
 #include "report/phase_picture.h"
+#include "report/value_formatting.h"
 #include "almanac/report_fields.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -123,6 +125,51 @@ void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const 
 
 namespace {
 
+// An edge of the golden or the blue hour, as the report's events: {"hours", "occurs"}.
+void WritePeriod(JsonWriter& json, const char* name, const almanac::LightPeriod& period) {
+    json.Key(name);
+    json.BeginObject();
+    WriteEvent(json, "morningBegin", period.morningBegin);
+    WriteEvent(json, "morningEnd", period.morningEnd);
+    WriteEvent(json, "eveningBegin", period.eveningBegin);
+    WriteEvent(json, "eveningEnd", period.eveningEnd);
+    json.EndObject();
+}
+
+}  // namespace
+
+void WriteLightMembers(JsonWriter& json, const almanac::DayLight& light) {
+    if (!light.valid) return;
+    WritePeriod(json, "goldenHour", light.goldenHour);
+    WritePeriod(json, "blueHour", light.blueHour);
+    json.Key("polar");
+    json.BeginObject();
+    json.Key("state");
+    json.String(almanac::PolarStateName(light.polar));
+    json.Key("ends");
+    if (light.polarEnds) {
+        WriteDateTime(json, *light.polarEnds);
+    } else {
+        json.Null();
+    }
+    json.EndObject();
+    json.Key("whiteNight");
+    json.String(almanac::WhiteNightName(light.whiteNight));
+    json.Key("samples");
+    json.BeginArray();
+    for (const almanac::LightSample& sample : light.samples) {
+        json.BeginObject();
+        json.Key("hours"); json.Number(sample.hours);
+        json.Key("sunAltitude"); json.Number(sample.sunAltitude);
+        json.Key("moonAltitude"); json.Number(sample.moonAltitude);
+        json.Key("moonFraction"); json.Number(sample.moonFraction);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+namespace {
+
 struct Line {
     std::wstring caption;
     std::wstring value;
@@ -130,18 +177,76 @@ struct Line {
     bool shown = false;
 };
 
+// The lines with the caption column captionWidth wide at least and the value column of the lines
+// with a second column valueWidth wide at least; no spaces at the ends of lines.
+std::wstring AlignedLines(const std::vector<Line>& lines, std::size_t& captionWidth, std::size_t& valueWidth) {
+    for (const Line& line : lines) {
+        captionWidth = std::max(captionWidth, line.caption.size());
+        if (!line.second.empty()) valueWidth = std::max(valueWidth, line.value.size());
+    }
+    std::wstring out;
+    for (const Line& line : lines) {
+        std::wstring text = line.caption + std::wstring(captionWidth + 2 - line.caption.size(), L' ') +
+                            line.value;
+        if (!line.second.empty()) {
+            text += std::wstring(valueWidth + 3 - line.value.size(), L' ') + line.second;
+        }
+        while (!text.empty() && text.back() == L' ') text.pop_back();
+        out += text + L'\n';
+    }
+    return out;
+}
+
+// The day's light below the report: the golden and the blue hour as the twilights are shown, a
+// white night and a polar day or night when there is one.
+std::vector<Line> LightLines(const almanac::DayLight& light) {
+    std::vector<Line> lines;
+    if (!light.valid) return lines;
+    const bool twelveHourClock = report::UserUses12HourClock();
+    auto edge = [&](const report::DayEvent& event) {
+        return event.occurs ? report::FormatClockTime(event.hours, twelveHourClock) : std::wstring(L"-");
+    };
+    auto period = [&](unsigned captionId, const almanac::LightPeriod& p) {
+        lines.push_back({resources::LoadLocalizedString(captionId), L"", L"", true});
+        const std::wstring morning = L"  " + resources::LoadLocalizedString(resources::kCaptionMorning);
+        const std::wstring evening = L"  " + resources::LoadLocalizedString(resources::kCaptionEvening);
+        lines.push_back({morning, edge(p.morningBegin), edge(p.morningEnd), true});
+        lines.push_back({evening, edge(p.eveningBegin), edge(p.eveningEnd), true});
+    };
+    period(resources::kCaptionGoldenHour, light.goldenHour);
+    period(resources::kCaptionBlueHour, light.blueHour);
+    if (light.whiteNight != almanac::WhiteNight::kNone) {
+        const unsigned textId = resources::kTextNoAstronomicalNight +
+                                static_cast<unsigned>(light.whiteNight) -
+                                static_cast<unsigned>(almanac::WhiteNight::kNoAstronomicalNight);
+        lines.push_back({resources::LoadLocalizedString(resources::kCaptionWhiteNight),
+                         resources::LoadLocalizedString(textId), L"", true});
+    }
+    if (light.polar != almanac::PolarState::kNone) {
+        const unsigned captionId = light.polar == almanac::PolarState::kPolarDay
+                                       ? resources::kCaptionPolarDayUntil
+                                       : resources::kCaptionPolarNightUntil;
+        lines.push_back({resources::LoadLocalizedString(captionId),
+                         light.polarEnds ? report::FormatPhaseDate(*light.polarEnds) : L"-", L"", true});
+    }
+    return lines;
+}
+
 }  // namespace
 
-std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayZone& zone, bool oneLine) {
+std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayLight& light,
+                    const almanac::DayZone& zone, bool oneLine) {
     JsonWriter json(oneLine);
     json.BeginObject();
     WriteEphemerisMembers(json, day.ephemeris, day.phases);
     WriteReportMembers(json, day, zone);
+    WriteLightMembers(json, light);
     json.EndObject();
     return json.Text();
 }
 
-std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& zone) {
+std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayLight& light,
+                       const almanac::DayZone& zone) {
     using namespace almanac;
     const report::DayReport& r = day.report;
     std::vector<Line> lines(kLineCount);
@@ -167,22 +272,11 @@ std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& z
     if (r.fullMoonFirst) std::swap(lines[kNewMoonLine], lines[kFullMoonLine]);
     std::erase_if(lines, [](const Line& line) { return !line.shown; });
 
+    // The report's rows keep their own alignment; the light's rows follow it where they fit.
     std::size_t captionWidth = 0;
     std::size_t valueWidth = 0;
-    for (const Line& line : lines) {
-        captionWidth = std::max(captionWidth, line.caption.size());
-        if (!line.second.empty()) valueWidth = std::max(valueWidth, line.value.size());
-    }
-    std::wstring out;
-    for (const Line& line : lines) {
-        std::wstring text = line.caption + std::wstring(captionWidth + 2 - line.caption.size(), L' ') +
-                            line.value;
-        if (!line.second.empty()) {
-            text += std::wstring(valueWidth + 3 - line.value.size(), L' ') + line.second;
-        }
-        while (!text.empty() && text.back() == L' ') text.pop_back();
-        out += text + L'\n';
-    }
+    std::wstring out = AlignedLines(lines, captionWidth, valueWidth);
+    out += AlignedLines(LightLines(light), captionWidth, valueWidth);
     return WideToUtf8(out);
 }
 

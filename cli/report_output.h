@@ -5,16 +5,25 @@
 
 #include "json_writer.h"
 #include "almanac/almanac_day.h"
+#include "almanac/day_light.h"
 
 namespace cli {
 
 // "report", "texts", "phasePicture" and "zone" into the open object.
 void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const almanac::DayZone& zone);
 
-// The whole JSON object of a day, as --json prints it: over lines, or on one (a line of JSON lines).
-std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayZone& zone, bool oneLine);
+// "goldenHour", "blueHour", "polar", "whiteNight" and "samples" into the open object; nothing for a
+// day without engine values.
+void WriteLightMembers(JsonWriter& json, const almanac::DayLight& light);
 
-// The window's captions in the interface language beside the values, in the window's order.
-std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayZone& zone);
+// The whole JSON object of a day, as --json prints it: over lines, or on one (a line of JSON lines).
+// The day's light comes last, after every member of the report.
+std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayLight& light,
+                    const almanac::DayZone& zone, bool oneLine);
+
+// The window's captions in the interface language beside the values, in the window's order, then
+// the rows of the day's light.
+std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayLight& light,
+                       const almanac::DayZone& zone);
 
 }  // namespace cli

@@ -54,16 +54,22 @@ std::string SpanTableText(const std::vector<almanac::SpanDay>& days, bool twelve
     return common::WideToUtf8(text);
 }
 
-std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone) {
+std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, double latitudeDeg,
+                          double longitudeDeg, const almanac::DayZone& zone) {
     std::string lines;
-    for (const almanac::SpanDay& day : days) lines += DayJson(day.day, zone, true);
+    for (const almanac::SpanDay& day : days) {
+        const almanac::DayLight light = almanac::ComputeDayLight(day.day, latitudeDeg, longitudeDeg, zone);
+        lines += DayJson(day.day, light, zone, true);
+    }
     return lines;
 }
 
 std::string SpanOutput(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,
                        const CliOptions& options) {
     if (options.format == "csv") return almanac::SpanCsv(days);
-    if (options.format == "jsonl") return SpanJsonLines(days, zone);
+    if (options.format == "jsonl") {
+        return SpanJsonLines(days, options.latitudeDeg, options.longitudeDeg, zone);
+    }
     if (options.format == "ics") {
         // The command line knows no place name: the coordinates stand for it.
         const calendar::CalendarPlace place{options.latitudeDeg, options.longitudeDeg,

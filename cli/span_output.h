@@ -13,7 +13,8 @@ namespace cli {
 std::string SpanTableText(const std::vector<almanac::SpanDay>& days, bool twelveHourClock);
 
 // One line a day: the object --json prints for that day, on one line.
-std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone);
+std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, double latitudeDeg,
+                          double longitudeDeg, const almanac::DayZone& zone);
 
 // The span in the format the options ask for.
 std::string SpanOutput(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,

@@ -114,6 +114,17 @@ enum StringId : unsigned {
     kTextNauticalTwilightEnds = 1030,
     kTextAstronomicalTwilightBegins = 1031,
     kTextAstronomicalTwilightEnds = 1032,
+    // The day's light in the command line's report.
+    kCaptionGoldenHour = 1033,
+    kCaptionBlueHour = 1034,
+    kCaptionMorning = 1035,
+    kCaptionEvening = 1036,
+    kCaptionWhiteNight = 1037,
+    kTextNoAstronomicalNight = 1038,  // the white nights, in the order of almanac::WhiteNight
+    kTextNoNauticalNight = 1039,
+    kTextNoCivilNight = 1040,
+    kCaptionPolarDayUntil = 1041,
+    kCaptionPolarNightUntil = 1042,
 };
 
 // The first and last id of the tables, which hold every id between them.
@@ -121,6 +132,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kTextAstronomicalTwilightEnds;
+inline constexpr unsigned kLastAddedStringId = kCaptionPolarNightUntil;
 
 }  // namespace resources

@@ -227,17 +227,23 @@ TEST(DayLight, SamplesRunFromMidnightToMidnightAndTheSunTopsOutAtTheCulmination)
     }
 }
 
-TEST(DayLight, NothingOutsideTheEnginesYears) {
+TEST(DayLight, NothingOutsideTheEnginesYearsNorAnEndWithoutASunset) {
     for (const CalendarDate date : {CalendarDate{1900, 12, 31}, CalendarDate{2100, 1, 1}}) {
         const DayLight light = Compute(date, {52.52, 13.405, 1}).light;
         EXPECT_FALSE(light.valid);
         EXPECT_TRUE(light.samples.empty());
         EXPECT_FALSE(light.polarEnds.has_value());
     }
-    // A polar night whose sunrise falls after the engine's last year has no end to give.
-    const DayLight late = Compute({2099, 12, 1}, {78.22, 15.63, 1}).light;
-    EXPECT_EQ(late.polar, PolarState::kPolarNight);
-    EXPECT_FALSE(late.polarEnds.has_value());
+    // A polar night whose sunrise falls after the engine's last year has no end to give, nor has
+    // a pole, where the polar day turns into the polar night with no sunset between.
+    const std::pair<CalendarDate, Place> endless[] = {{{2099, 12, 1}, {78.22, 15.63, 1}},
+                                                      {{2024, 6, 21}, {90.0, 0.0, 0}},
+                                                      {{2024, 6, 21}, {-90.0, 180.0, 12}}};
+    for (const auto& [date, place] : endless) {
+        const DayLight light = Compute(date, place).light;
+        EXPECT_NE(light.polar, PolarState::kNone) << Name(date, place);
+        EXPECT_FALSE(light.polarEnds.has_value()) << Name(date, place);
+    }
 }
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {

@@ -361,3 +361,67 @@ TEST(AlmanaxiumCliReport, AFailedWriteOfTheOutputIsReported) {
 }
 
 }  // namespace
+
+namespace {
+
+// The day's light after the report: its JSON keys beside the report's own values, and its rows.
+TEST(AlmanaxiumCliReport, DayLightKeysAndRows) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::size_t samples;  // 0: no light at all, outside the engine's years
+        const char* polar;
+        const char* whiteNight;
+        const char* row;      // a row of the text report, blanks squeezed, up to its end
+    } cases[] = {
+        // The spring clock change: a day of 23 hours.
+        {{"--date", "2024-03-31", "--lat", "52.52", "--lon", "13.405", "--zone", "Europe/Berlin"}, 277,
+         "none", "none", "Blue Hour:"},
+        {{"--date", "2024-10-27", "--lat", "52.52", "--lon", "13.405", "--zone", "Europe/Berlin"}, 301,
+         "none", "none", "Golden Hour:"},
+        {{"--date", "2024-06-21", "--lat", "64.15", "--lon", "-21.94", "--offset", "0"}, 289, "none",
+         "noCivilNight", "White Night: No civil night"},
+        {{"--date", "2024-12-21", "--lat", "69.65", "--lon", "18.96", "--offset", "1"}, 289,
+         "polarNight", "none", "Polar Night until: 01/15/2025 -"},
+        {{"--date", "2100-01-01", "--lat", "52.52", "--lon", "13.405", "--offset", "1"}, 0, "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto json = test_support::RunProcess(ALMANAXIUM_CLI_PATH, [&] {
+            auto a = c.arguments;
+            a.push_back("--json");
+            return a;
+        }(), kPlainEnvironment);
+        ASSERT_EQ(json.exitStatus, 0) << json.standardError;
+        const nlohmann::json doc = nlohmann::json::parse(json.standardOutput);
+        const std::string name = c.arguments[1];
+        const auto text = test_support::RunProcess(ALMANAXIUM_CLI_PATH, c.arguments, kPlainEnvironment);
+        ASSERT_EQ(text.exitStatus, 0) << text.standardError;
+        if (c.samples == 0) {
+            for (const char* key : {"goldenHour", "blueHour", "polar", "whiteNight", "samples"}) {
+                EXPECT_FALSE(doc.contains(key)) << name << " " << key;
+            }
+            EXPECT_FALSE(Contains(text.standardOutput, "Golden Hour:")) << name;
+            continue;
+        }
+        const auto& civil = doc["report"]["civilTwilight"];
+        const auto& blue = doc["blueHour"];
+        const auto& golden = doc["goldenHour"];
+        EXPECT_EQ(blue["morningBegin"]["occurs"], civil["occurs"]) << name;
+        EXPECT_EQ(blue["morningBegin"]["hours"], civil["begin"]) << name;
+        EXPECT_EQ(blue["eveningEnd"]["hours"], civil["end"]) << name;
+        EXPECT_EQ(blue["morningEnd"], golden["morningBegin"]) << name;
+        EXPECT_EQ(blue["eveningBegin"], golden["eveningEnd"]) << name;
+        EXPECT_EQ(doc["polar"]["state"], c.polar) << name;
+        EXPECT_EQ(doc["polar"]["ends"].is_null(), std::string(c.polar) == "none") << name;
+        EXPECT_EQ(doc["whiteNight"], c.whiteNight) << name;
+        const auto& samples = doc["samples"];
+        ASSERT_EQ(samples.size(), c.samples) << name;
+        EXPECT_EQ(samples.back()["hours"].get<double>(), (c.samples - 1) / 12.0) << name;
+        for (const char* key : {"hours", "sunAltitude", "moonAltitude", "moonFraction"}) {
+            EXPECT_TRUE(samples[1][key].is_number()) << name << " " << key;
+        }
+        const std::string row = c.row;
+        EXPECT_EQ(RowOf(text.standardOutput, row.substr(0, row.find(':') + 1)).substr(0, row.size()), row) << name;
+    }
+}
+
+}  // namespace
