@@ -60,15 +60,18 @@ struct DayLight {
     PolarState polar = PolarState::kNone;
     // The next sunset of a polar day or sunrise of a polar night on the zone's clock, the offset of
     // the day it falls on, to the second; nothing when none falls within a year or the engine's
-    // years end first.
+    // years end first. Within a hundredth of a degree of a pole the report's sunrise and sunset
+    // never fall on one day: the polar day turns into the polar night with no day between, and
+    // there is no instant to give.
     std::optional<report::LocalDateTime> polarEnds;
 
     WhiteNight whiteNight = WhiteNight::kNone;
 
     // From the local midnight that opens the date to the one that closes it, both included, every
     // five minutes: 289 samples on a day of 24 hours, 277 on a day of 23 hours and 301 on one of
-    // 25. The Sun's altitude comes from the function the report takes its culmination altitude
-    // from, so the curve tops out at the report's culmination.
+    // 25. The altitudes come from the functions the report takes its culmination altitudes from
+    // (read between nodes 20 and 30 minutes apart, to within a thousandth of a degree),
+    // so the Sun's curve tops out at the report's culmination.
     astro::CivilDateTime midnightUt;  // the UT instant of the date's local 00:00
     double dayHours = 0.0;            // hours from that midnight to the next: 23, 24 or 25
     std::vector<LightSample> samples;
