@@ -37,9 +37,10 @@ astro::CivilDateTime AddSeconds(const astro::CivilDateTime& t, long long seconds
 // between them: a position costs up to a microsecond, and 289 of each would take the day's light
 // to half a millisecond. The cubic runs through the sine of an altitude, a smooth wave over the
 // day, rather than the altitude, which turns sharply when the body passes near the zenith. At
-// these spacings the samples keep within a thousandth of a degree of the engine's altitudes
-// (except within a few tenths of a degree of the zenith, where the altitude's turn is sharpest)
-// and within a millionth of its fraction; at a node they are its own values.
+// these spacings the samples keep within a thousandth of a degree of the engine's altitude of the
+// Sun and two of the Moon's (more only within a few tenths of a degree of the zenith, where the
+// altitude's turn is sharpest) and within a millionth of its fraction; at a node they are its own
+// values.
 constexpr long long kSunNodeSeconds = 20 * 60;
 constexpr long long kMoonNodeSeconds = 30 * 60;
 constexpr long long kFractionNodeSeconds = 120 * 60;
@@ -72,6 +73,21 @@ private:
 
 double AltitudeOfSine(double sine) {
     return std::asin(std::clamp(sine, -1.0, 1.0)) * c::kRadiansToDegrees;
+}
+
+// The UT instant at which the date begins on the zone's clock. Where the clock skips its midnight
+// (Havana and Beirut move to daylight time at 00:00), the date's 00:00 counts as daylight time and
+// so falls in the day before, the clock there reading 23:00; the date then begins when that clock
+// would have reached 24:00, at the change.
+bool LocalDayStart(const zones::TimeZoneInformation& rule, const astro::CalendarDate& date,
+                   astro::CivilDateTime& start) {
+    if (!zones::LocalToUniversal(rule, date, 0.0, start)) return false;
+    const report::LocalDateTime local = zones::UniversalToLocal(rule, start);
+    if (local.IsZero()) return false;
+    if (astro::CalendarDate{local.year, local.month, local.day} < date) {
+        start = AddSeconds(start, kSecondsPerDay - (local.hour * 3600LL + local.minute * 60 + local.second));
+    }
+    return true;
 }
 
 report::DayEvent Edge(bool occurs, double hours) { return {occurs ? hours : 0.0, occurs}; }
@@ -145,8 +161,7 @@ DayLight ComputeDayLight(const AlmanacDay& day, double latitudeDeg, double longi
     astro::CivilDateTime start;
     astro::CivilDateTime end;
     const astro::CalendarDate next = astro::AddDays(r.date, 1);
-    if (zones::LocalToUniversal(zone.rule, r.date, 0.0, start) &&
-        zones::LocalToUniversal(zone.rule, next, 0.0, end)) {
+    if (LocalDayStart(zone.rule, r.date, start) && LocalDayStart(zone.rule, next, end)) {
         light.midnightUt = start;
         const long long length = std::max(0LL, SecondsOf(end) - SecondsOf(start));
         light.dayHours = static_cast<double>(length) / 3600;

@@ -70,9 +70,11 @@ struct DayLight {
     // From the local midnight that opens the date to the one that closes it, both included, every
     // five minutes: 289 samples on a day of 24 hours, 277 on a day of 23 hours and 301 on one of
     // 25. The altitudes come from the functions the report takes its culmination altitudes from
-    // (read between nodes 20 and 30 minutes apart, to within a thousandth of a degree),
+    // (read between nodes 20 and 30 minutes apart, to within 0.001 and 0.002 degree),
     // so the Sun's curve tops out at the report's culmination.
-    astro::CivilDateTime midnightUt;  // the UT instant of the date's local 00:00
+    // The UT instant of the date's local 00:00; where the clock skips its midnight, of the change
+    // at which the date begins (01:00 on the clock).
+    astro::CivilDateTime midnightUt;
     double dayHours = 0.0;            // hours from that midnight to the next: 23, 24 or 25
     std::vector<LightSample> samples;
 };
