@@ -9,4 +9,8 @@ namespace framework {
 
 void ApplyCompactStyle(wxWindow* topLevelWindow);
 
+// The drop-down lists of a white window light with dark text in every theme, their arrow
+// included (the toolkit's colours reach only the list's text).
+void ApplyLightListStyle(wxWindow* topLevelWindow);
+
 }  // namespace framework

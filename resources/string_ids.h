@@ -114,6 +114,9 @@ enum StringId : unsigned {
     kTextNauticalTwilightEnds = 1030,
     kTextAstronomicalTwilightBegins = 1031,
     kTextAstronomicalTwilightEnds = 1032,
+    // What a screen reader says for the day buttons "<" and ">".
+    kTextPreviousDay = 1033,
+    kTextNextDay = 1034,
 };
 
 // The first and last id of the tables, which hold every id between them.
@@ -121,6 +124,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kTextAstronomicalTwilightEnds;
+inline constexpr unsigned kLastAddedStringId = kTextNextDay;
 
 }  // namespace resources
