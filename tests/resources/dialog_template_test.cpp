@@ -122,7 +122,7 @@ TEST(WithTemplateMnemonic, MarksTheTemplatesLetterOrTheFirst) {
     } cases[] = {
         {L"Country:", L"Countr&y:", L"Countr&y:"},          // the template's letter
         {L"Kontinent:", L"&Continent:", L"&Kontinent:"},    // absent: the first letter
-        {L"Staat:", L"&State:", L"&Staat:"},                // without regard to case
+        {L"Mon Compte:", L"&Country:", L"Mon &Compte:"},     // without regard to case
         {L"\u03a7\u03ce\u03c1\u03b1:", L"Countr&y:", L"&\u03a7\u03ce\u03c1\u03b1:"},
         {L"Tom && Jerry", L"&Table", L"&Tom && Jerry"},      // "&&" is no mnemonic
         {L"&Tabelle...", L"&Table...", L"&Tabelle..."},    // the text's own

@@ -181,6 +181,12 @@ def english_window(program, focus):
     pump()
     key("alt+y")
     check(focus.current == ("combo box", "Country"), f"Alt+Y focuses Country, found {focus.current}")
+    # Typing the first letters of a country chooses it, as the mouse would.
+    subprocess.run(["xdotool", "type", "--delay", "100", "fr"], check=True)
+    pump(0.8)
+    chosen = find(frame, "combo box", "Country").querySelection().getSelectedChild(0)
+    check(chosen is not None and chosen.name == "France", f"typing fr chooses France, found {chosen and chosen.name}")
+    check(not text_of(find(frame, "text", "Latitude")).startswith("52.5"), "the report follows the typed country")
     key("alt+c")
     first = focus.current
     key("alt+c")
