@@ -61,6 +61,13 @@ void AddStyleClass(wxWindow* topLevelWindow, const char* styleClass) {
 
 void ApplyCompactStyle(wxWindow* topLevelWindow) { AddStyleClass(topLevelWindow, kStyleClass); }
 
+void KeepTemplateWidth(wxWindow* dropDownList) {
+    auto* widget = static_cast<GtkWidget*>(dropDownList->GetHandle());
+    if (widget == nullptr || !GTK_IS_COMBO_BOX(widget)) return;
+    GtkWidget* shown = gtk_bin_get_child(GTK_BIN(widget));
+    if (shown != nullptr && GTK_IS_CELL_VIEW(shown)) gtk_cell_view_set_fit_model(GTK_CELL_VIEW(shown), FALSE);
+}
+
 void ApplyLightListStyle(wxWindow* topLevelWindow) { AddStyleClass(topLevelWindow, kLightListClass); }
 
 }  // namespace framework

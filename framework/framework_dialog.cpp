@@ -131,6 +131,7 @@ void CDialog::CreateControls() {
             case resources::ControlKind::kDropDown: {
                 auto* list = new wxChoice(this, id, rect.GetPosition(), rect.GetSize());
                 EnableTypeAhead(list);
+                KeepTemplateWidth(list);
                 window = list;
                 break;
             }
