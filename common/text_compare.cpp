@@ -49,4 +49,9 @@ int CompareWithoutCase(std::wstring_view a, std::wstring_view b) {
     return CompareBy(a, b, [](wchar_t ch) { return ch; });
 }
 
+bool StartsWithLoosely(std::wstring_view text, std::wstring_view prefix) {
+    return text.size() >= prefix.size() &&
+           CompareBy(text.substr(0, prefix.size()), prefix, SortFold) == 0;
+}
+
 }  // namespace common

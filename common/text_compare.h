@@ -15,4 +15,8 @@ int CompareWithoutCase(std::wstring_view a, std::wstring_view b);
 // The lower-case form of a character (ASCII, Latin, Greek and Cyrillic letters).
 wchar_t FoldCase(wchar_t ch);
 
+// Whether text begins with prefix when case and accents are not told apart, as a person typing
+// the first letters of a name expects ("ile" finds "Île-de-France").
+bool StartsWithLoosely(std::wstring_view text, std::wstring_view prefix);
+
 }  // namespace common

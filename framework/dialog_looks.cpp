@@ -2,12 +2,13 @@
 
 #include <wx/button.h>
 #include <wx/combo.h>
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "framework/compact_style.h"
 #include "framework_dialog.h"
 
 namespace framework {
@@ -21,12 +22,12 @@ const wxColour kDarkText(0x2e, 0x34, 0x36);
 // The light themes' button face: a dark theme's dark buttons would stand out of the white window.
 const wxColour kLightButton(0xf6, 0xf5, 0xf4);
 
-// Fields and lists, the date picker's included, are white with dark text, buttons light with dark
-// text: the white window looks the same in every theme.
+// Fields, the date picker's included, are white with dark text, buttons and drop-down lists light
+// with dark text: the white window looks the same in every theme.
 void UseDarkTextOnWhite(wxWindow& parent) {
     for (wxWindow* child : parent.GetChildren()) {
         const bool field = dynamic_cast<wxTextCtrl*>(child) != nullptr || dynamic_cast<wxComboCtrl*>(child) != nullptr;
-        const bool button = dynamic_cast<wxButton*>(child) != nullptr;
+        const bool button = dynamic_cast<wxButton*>(child) != nullptr || dynamic_cast<wxChoice*>(child) != nullptr;
         if (field) child->SetBackgroundColour(*wxWHITE);
         if (button) child->SetBackgroundColour(kLightButton);
         if (field || button || dynamic_cast<wxStaticText*>(child) != nullptr ||
@@ -39,14 +40,14 @@ void UseDarkTextOnWhite(wxWindow& parent) {
 
 }  // namespace
 
-void UseWhiteBackground(wxWindow& dialog, bool picturesAndLists) {
+void UseWhiteBackground(wxWindow& dialog, bool pictures) {
     dialog.SetBackgroundColour(*wxWHITE);
     dialog.SetForegroundColour(kDarkText);
+    ApplyLightListStyle(&dialog);
     for (wxWindow* child : dialog.GetChildren()) {
         const bool text = dynamic_cast<wxStaticText*>(child) != nullptr;
-        const bool pictureOrList = dynamic_cast<wxStaticBitmap*>(child) != nullptr ||
-                                   dynamic_cast<wxOwnerDrawnComboBox*>(child) != nullptr;
-        if (text || (picturesAndLists && pictureOrList)) child->SetBackgroundColour(*wxWHITE);
+        const bool picture = dynamic_cast<wxStaticBitmap*>(child) != nullptr;
+        if (text || (pictures && picture)) child->SetBackgroundColour(*wxWHITE);
     }
     UseDarkTextOnWhite(dialog);
 }

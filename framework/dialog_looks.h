@@ -10,10 +10,10 @@ namespace framework {
 
 class CDialog;
 
-// A white dialog: its texts (and with picturesAndLists its pictures and drop-down lists) get the
-// white background too, whatever the desktop theme paints behind them, and texts, fields and lists
-// are dark on white whatever the theme's own colours.
-void UseWhiteBackground(wxWindow& dialog, bool picturesAndLists);
+// A white dialog: its texts (and with pictures its pictures) get the white background too,
+// whatever the desktop theme paints behind them, and texts, fields, buttons and lists are dark on
+// white or light grey whatever the theme's own colours.
+void UseWhiteBackground(wxWindow& dialog, bool pictures);
 
 // Enter and Escape move the focus on as Tab does (Shift backwards); neither closes the dialog.
 void MoveFocusOnEnterAndEscape(wxWindow& dialog);

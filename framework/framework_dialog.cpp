@@ -12,7 +12,7 @@
 #include <wx/dateevt.h>
 #include <wx/frame.h>
 #include <wx/generic/msgdlgg.h>
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -21,7 +21,11 @@
 
 #include <exception>
 
+#include "framework/accessible_names.h"
 #include "framework/compact_style.h"
+#include "framework/sorted_drop_down_list.h"
+#include "resources/caption_targets.h"
+#include "resources/mnemonics.h"
 #include "framework/resource_bitmaps.h"
 #include "common/utf8_text.h"
 
@@ -29,23 +33,19 @@ namespace framework {
 
 namespace {
 
-// A drop-down list's template height is the height of its opened list; closed it has the height
-// of an edit field.
-constexpr int kClosedDropDownHeight = 14;
-
 long StaticAlignment(const resources::ControlTemplate& control) {
     if (control.Has("right")) return wxALIGN_RIGHT | wxST_NO_AUTORESIZE;
     if (control.Has("center")) return wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE;
     return wxALIGN_LEFT | wxST_NO_AUTORESIZE;
 }
 
-// The template's texts use "&" to mark an accelerator; our captions are shown as they stand.
-wxString Label(const std::wstring& text) {
-    wxString label(text);
-    label.Replace("&&", "\x01");
-    label.Replace("&", "");
-    label.Replace("\x01", "&");
-    return label;
+// A caption's or a button's "&" marks its mnemonic ("&&" is an "&"); other texts show their "&".
+wxString Label(const resources::ControlTemplate& control) {
+    const bool mnemonic = (control.kind == resources::ControlKind::kCaption ||
+                           control.kind == resources::ControlKind::kButton ||
+                           control.kind == resources::ControlKind::kGroupBox) &&
+                          !control.Has("noprefix");
+    return mnemonic ? wxString(control.text) : wxControl::EscapeMnemonics(wxString(control.text));
 }
 
 }  // namespace
@@ -95,6 +95,7 @@ bool CDialog::Build(wxWindow* parent) {
     WriteBoundTexts();
     bool setFocus = true;
     RunHandler([&] { setFocus = OnInitDialog(); });
+    NameControlsByCaptions(*this);
     if (setFocus) {
         for (const resources::ControlTemplate& control : template_.controls) {
             wxWindow* window = Control(control.id);
@@ -111,12 +112,13 @@ void CDialog::CreateControls() {
     for (const resources::ControlTemplate& control : template_.controls) {
         const int id = control.id >= 0 ? control.id : wxID_ANY;
         const int height =
-            control.kind == resources::ControlKind::kDropDown ? kClosedDropDownHeight : control.height;
+            control.kind == resources::ControlKind::kDropDown ? resources::kClosedDropDownHeight
+                                                             : control.height;
         const wxRect rect = DialogUnitsToPixels(control.x, control.y, control.width, height);
         wxWindow* window = nullptr;
         switch (control.kind) {
             case resources::ControlKind::kButton: {
-                auto* button = new wxButton(this, id, Label(control.text), rect.GetPosition(),
+                auto* button = new wxButton(this, id, Label(control), rect.GetPosition(),
                                             rect.GetSize());
                 if (control.Has("default")) button->SetDefault();
                 window = button;
@@ -126,11 +128,13 @@ void CDialog::CreateControls() {
                 window = new wxDatePickerCtrl(this, id, wxDefaultDateTime, rect.GetPosition(),
                                               rect.GetSize(), wxDP_DROPDOWN | wxDP_SHOWCENTURY);
                 break;
-            case resources::ControlKind::kDropDown:
-                window = new wxOwnerDrawnComboBox(this, id, wxEmptyString, rect.GetPosition(),
-                                                  rect.GetSize(), 0, nullptr,
-                                                  wxCB_READONLY | wxODCB_STD_CONTROL_PAINT);
+            case resources::ControlKind::kDropDown: {
+                auto* list = new wxChoice(this, id, rect.GetPosition(), rect.GetSize());
+                EnableTypeAhead(list);
+                KeepTemplateWidth(list);
+                window = list;
                 break;
+            }
             case resources::ControlKind::kEdit:
                 window = new wxTextCtrl(this, id, wxString(control.text), rect.GetPosition(),
                                         rect.GetSize(),
@@ -141,11 +145,11 @@ void CDialog::CreateControls() {
             case resources::ControlKind::kText:
             case resources::ControlKind::kValue:
             case resources::ControlKind::kLink:
-                window = new wxStaticText(this, id, Label(control.text), rect.GetPosition(),
+                window = new wxStaticText(this, id, Label(control), rect.GetPosition(),
                                           rect.GetSize(), StaticAlignment(control));
                 break;
             case resources::ControlKind::kGroupBox:
-                window = new wxStaticBox(this, id, Label(control.text), rect.GetPosition(),
+                window = new wxStaticBox(this, id, Label(control), rect.GetPosition(),
                                          rect.GetSize());
                 break;
             case resources::ControlKind::kBitmap: {
@@ -210,7 +214,7 @@ void CDialog::BindMessageMap() {
                 control->Bind(wxEVT_BUTTON, run);
                 break;
             case Notification::kSelectionChanged:
-                control->Bind(wxEVT_COMBOBOX, run);
+                control->Bind(wxEVT_CHOICE, run);
                 break;
             case Notification::kEditChanged:
                 // Only the user's changes: the framework writes texts with ChangeValue, which sends
@@ -227,9 +231,11 @@ void CDialog::BindMessageMap() {
     }
 }
 
-// Escape gives the Cancel command; Enter gives the default button's.
+// Escape gives the Cancel command; Enter gives the default button's; Alt and a letter the
+// caption's or button's that carries it.
 void CDialog::OnStandardKeys(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
+    if (ActivateMnemonic(*this, event)) return;
     if (key == WXK_ESCAPE) {
         if (auto* cancel = dynamic_cast<wxButton*>(Control(kIdCancel))) {
             wxCommandEvent click(wxEVT_BUTTON, kIdCancel);
@@ -275,13 +281,17 @@ void CDialog::WriteBoundTexts() {
     ++writingBoundTexts_;
     for (const auto& [id, member] : boundTexts_) {
         wxWindow* control = Control(id);
-        const wxString text(*member);
+        // A caption in the interface language keeps the mnemonic its template gives it.
+        const resources::ControlTemplate* shape = Template().Find(id);
+        const bool mnemonic = shape != nullptr && (shape->kind == resources::ControlKind::kCaption ||
+                                                   shape->kind == resources::ControlKind::kButton);
+        const wxString text(mnemonic ? resources::WithTemplateMnemonic(*member, shape->text) : *member);
         if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
             if (edit->GetValue() != text) edit->ChangeValue(text);
         } else if (auto* label = dynamic_cast<wxStaticText*>(control)) {
             if (label->GetLabel() != text) {
                 label->SetLabel(text);
-                if (Template().Find(id) != nullptr && Template().Find(id)->Has("wrap")) {
+                if (shape != nullptr && shape->Has("wrap")) {
                     label->Wrap(label->GetSize().x);
                 }
             }

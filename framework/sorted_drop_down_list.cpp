@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include <memory>
+
 #include "common/text_compare.h"
+#include "common/type_ahead.h"
 
 namespace framework {
 
@@ -79,6 +82,36 @@ void SortedDropDownBase::SetInOrder(
         items_.Append(text, std::move(record));
     }
     control_->Set(texts);
+}
+
+void EnableTypeAhead(wxChoice* control) {
+    auto typeAhead = std::make_shared<common::TypeAhead>();
+    control->Bind(wxEVT_CHAR, [control, typeAhead](wxKeyEvent& event) {
+        const wxChar letter = event.GetUnicodeKey();
+        // Alt and Ctrl belong to mnemonics and shortcuts; a space opens the list.
+        if (letter == WXK_NONE || letter <= L' ' || event.AltDown() || event.ControlDown()) {
+            event.Skip();
+            return;
+        }
+        std::vector<std::wstring> texts;
+        const int count = static_cast<int>(control->GetCount());
+        const int found = typeAhead->Type(
+            static_cast<wchar_t>(letter), common::TypeAhead::Clock::now(), count,
+            [&](int position) {
+                if (texts.empty()) {
+                    for (int i = 0; i < count; ++i) texts.push_back(control->GetString(static_cast<unsigned>(i)).ToStdWstring());
+                }
+                return std::wstring_view(texts[static_cast<std::size_t>(position)]);
+            },
+            control->GetSelection());
+        if (found < 0 || found == control->GetSelection()) return;
+        control->SetSelection(found);
+        wxCommandEvent chosen(wxEVT_CHOICE, control->GetId());
+        chosen.SetEventObject(control);
+        chosen.SetInt(found);
+        chosen.SetString(control->GetString(static_cast<unsigned>(found)));
+        control->ProcessWindowEvent(chosen);
+    });
 }
 
 }  // namespace framework

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 
 namespace framework {
 
@@ -31,12 +31,13 @@ private:
     std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items_;
 };
 
-// The control: a read-only combo box whose popup is a scrolling list with type-ahead search.
+// The control: the toolkit's own drop-down list (which screen readers can read and choose from),
+// with type-ahead selection.
 class SortedDropDownBase {
 public:
-    explicit SortedDropDownBase(wxOwnerDrawnComboBox* control) : control_(control) {}
+    explicit SortedDropDownBase(wxChoice* control) : control_(control) {}
 
-    wxOwnerDrawnComboBox* Control() const { return control_; }
+    wxChoice* Control() const { return control_; }
     int Count() const { return static_cast<int>(items_.Count()); }
     // The selected position, -1 when none.
     int GetSelection() const;
@@ -58,9 +59,13 @@ protected:
 private:
     void SetInOrder(std::vector<std::pair<std::wstring, std::shared_ptr<void>>> items);
 
-    wxOwnerDrawnComboBox* control_;
+    wxChoice* control_;
     SortedItems items_;
 };
+
+// Typing the first letters of an item while the list has the focus selects it, with the list's
+// selection notification.
+void EnableTypeAhead(wxChoice* control);
 
 template <typename Record>
 class SortedDropDownList : public SortedDropDownBase {

@@ -114,17 +114,20 @@ enum StringId : unsigned {
     kTextNauticalTwilightEnds = 1030,
     kTextAstronomicalTwilightBegins = 1031,
     kTextAstronomicalTwilightEnds = 1032,
+    // What a screen reader says for the day buttons "<" and ">".
+    kTextPreviousDay = 1033,
+    kTextNextDay = 1034,
     // The day's light in the command line's report.
-    kCaptionGoldenHour = 1033,
-    kCaptionBlueHour = 1034,
-    kCaptionMorning = 1035,
-    kCaptionEvening = 1036,
-    kCaptionWhiteNight = 1037,
-    kTextNoAstronomicalNight = 1038,  // the white nights, in the order of almanac::WhiteNight
-    kTextNoNauticalNight = 1039,
-    kTextNoCivilNight = 1040,
-    kCaptionPolarDayUntil = 1041,
-    kCaptionPolarNightUntil = 1042,
+    kCaptionGoldenHour = 1035,
+    kCaptionBlueHour = 1036,
+    kCaptionMorning = 1037,
+    kCaptionEvening = 1038,
+    kCaptionWhiteNight = 1039,
+    kTextNoAstronomicalNight = 1040,  // the white nights, in the order of almanac::WhiteNight
+    kTextNoNauticalNight = 1041,
+    kTextNoCivilNight = 1042,
+    kCaptionPolarDayUntil = 1043,
+    kCaptionPolarNightUntil = 1044,
 };
 
 // The first and last id of the tables, which hold every id between them.

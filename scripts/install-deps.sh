@@ -16,6 +16,8 @@ packages=(
     libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3
     python3-icalendar
     xvfb xauth xdotool imagemagick desktop-file-utils
+    # the accessibility test reads the window through the accessibility bus
+    at-spi2-core dbus python3-pyatspi
     # the Debian package (cpack's dependencies come from dpkg-shlibdeps) and its checks
     dpkg-dev fakeroot lintian appstream man-db groff-base
     # the fuzz targets (libFuzzer of clang 14)

@@ -19,6 +19,15 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 
 # (subsystem, file, snippet, replacement, labels)
 FAULTS = [
+    ("access", "framework/accessible_names.cpp", "gtk_label_set_mnemonic_widget(GTK_LABEL(label), field);", "", "ui"),
+    ("access", "framework/accessible_names.cpp", "return gtk_window_mnemonic_activate(GTK_WINDOW(window), keyval, GDK_MOD1_MASK) != FALSE;",
+     "return false;", "ui"),
+    ("access", "framework/accessible_names.cpp", "atk_object_set_name(button, name.c_str());", "", "ui"),
+    ("access", "framework/accessible_names.cpp", "atk_object_add_relationship(value, ATK_RELATION_LABELLED_BY, captionObject);", "", "ui"),
+    ("access", "resources/caption_targets.cpp", "if (nearest == nullptr || caption.x > nearest->x)", "if (nearest == nullptr || caption.x < nearest->x)", "settings ui"),
+    ("access", "resources/mnemonics.cpp", "if (common::FoldCase(text[i]) == letter)", "if (text[i] == letter)", "settings ui"),
+    ("access", "common/type_ahead.cpp", "if (typed_.empty() || now - last_ > kPause) typed_.clear();", "typed_.clear();", "settings ui"),
+    ("access", "framework/sorted_drop_down_list.cpp", "control->ProcessWindowEvent(chosen);", "", "ui"),
     ("settings", "settings/app_settings.cpp", "Utf16Length(value->text) <= kMaxStringUnits",
      "Utf16Length(value->text) < kMaxStringUnits", "settings"),
     ("settings", "settings/app_settings.cpp", "if (contents.size() > kLargestSettingsFile) return false;",

@@ -6,6 +6,7 @@
 #include <wx/dateevt.h>
 #include <wx/statbmp.h>
 
+#include "framework/accessible_names.h"
 #include "framework/date_picker.h"
 #include "framework/dialog_looks.h"
 #include "framework/resource_bitmaps.h"
@@ -85,11 +86,14 @@ bool CAlmanaxDlg::OnInitDialog() {
     framework::UseFont(*this, {kSunriseCaption, kSunsetCaption, kMoonriseCaption, kMoonsetCaption,
                                kSunriseValue, kSunsetValue, kMoonriseValue, kMoonsetValue}, m_boldFont);
 
-    m_continentList = decltype(m_continentList)(ControlAs<wxOwnerDrawnComboBox>(kContinentList));
-    m_countryList = decltype(m_countryList)(ControlAs<wxOwnerDrawnComboBox>(kCountryList));
-    m_cityList = decltype(m_cityList)(ControlAs<wxOwnerDrawnComboBox>(kCityList));
-    m_stateList = decltype(m_stateList)(ControlAs<wxOwnerDrawnComboBox>(kStateList));
-    m_timeZoneList = decltype(m_timeZoneList)(ControlAs<wxOwnerDrawnComboBox>(kTimeZoneList));
+    framework::SetAccessibleName(Control(kPreviousDayButton), resources::LoadLocalizedString(resources::kTextPreviousDay));
+    framework::SetAccessibleName(Control(kNextDayButton), resources::LoadLocalizedString(resources::kTextNextDay));
+
+    m_continentList = decltype(m_continentList)(ControlAs<wxChoice>(kContinentList));
+    m_countryList = decltype(m_countryList)(ControlAs<wxChoice>(kCountryList));
+    m_cityList = decltype(m_cityList)(ControlAs<wxChoice>(kCityList));
+    m_stateList = decltype(m_stateList)(ControlAs<wxChoice>(kStateList));
+    m_timeZoneList = decltype(m_timeZoneList)(ControlAs<wxChoice>(kTimeZoneList));
     for (framework::SwappingRows* rows : {&m_placeRows, &m_moonRows, &m_phaseRows}) rows->Capture(*this);
     m_updateFlow.UseVersionService(program::GetProgramVersion());
     Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
@@ -135,6 +139,8 @@ void CAlmanaxDlg::RefreshReport() {
         if (r.ephemerisValid) {
             m_moonRows.Show(*this, !r.moonRiseRowFirst);
             ShowPhasePicture(report::PhasePictureId(r.phaseIndex, r.southernHemisphere));
+            framework::SetAccessibleName(Control(kPhasePicture), m_day.texts.phase);
+            framework::SetAccessibleDescription(Control(kPhasePicture), m_day.texts.phase);
         }
         m_phaseRows.Show(*this, r.fullMoonFirst);
     }

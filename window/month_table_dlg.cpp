@@ -19,6 +19,7 @@
 #include "calendar/span_calendar.h"
 #include "common/replace_file.h"
 #include "common/utf8_text.h"
+#include "framework/accessible_names.h"
 #include "framework/framework_dialog.h"
 #include "report/value_formatting.h"
 #include "resources/string_ids.h"
@@ -69,6 +70,10 @@ MonthTableDlg::MonthTableDlg(wxWindow* parent, MonthTablePlace place, const astr
         m_list->AppendTextColumn(wxString(heading), wxDATAVIEW_CELL_INERT, wxCOL_WIDTH_AUTOSIZE);
     }
     m_list->SetName(Text(resources::kTextMonthTableTitle));
+    // The mnemonics of the buttons ("&Previous Month") reach them before the table's keys do.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (!framework::ActivateMnemonic(*this, event)) event.Skip();
+    });
     auto* exportButton = new wxButton(this, wxID_SAVE, Text(resources::kTextExport));
     auto* closeButton = new wxButton(this, wxID_CANCEL, Text(resources::kTextClose));
 
@@ -154,7 +159,9 @@ void MonthTableDlg::ShowMonth() {
         m_list->AppendItem(values);
         m_store->phaseRows.push_back(row.principalPhase);
     }
-    m_monthText->SetLabel(wxString(report::FormatMonthYear(m_table.Year(), m_table.Month())));
+    const std::wstring month = report::FormatMonthYear(m_table.Year(), m_table.Month());
+    m_monthText->SetLabel(wxControl::EscapeMnemonics(wxString(month)));
+    framework::SetAccessibleName(m_list, month);
     m_backButton->Enable(m_table.CanGoBack());
     m_onButton->Enable(m_table.CanGoOn());
     if (const int selected = m_table.SelectedRow(); selected >= 0) {

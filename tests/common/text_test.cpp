@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/text_compare.h"
+#include "common/type_ahead.h"
 #include "common/utf8_text.h"
 
 namespace {
@@ -64,6 +65,45 @@ TEST(CompareWithoutCase, AccentsBesideTheirBaseLettersAndCaseIgnored) {
     EXPECT_EQ(common::FoldCase(L'\u00c9'), L'\u00e9');
     EXPECT_EQ(common::FoldCase(L'\u0394'), L'\u03b4');
     EXPECT_EQ(common::FoldCase(L'7'), L'7');
+}
+
+}  // namespace
+
+namespace {
+
+// Letters typed into a list, each after a pause in milliseconds from the one before.
+TEST(TypeAhead, SelectsByTypedPrefix) {
+    const std::vector<std::wstring> cities = {L"Aachen", L"Berlin", L"Bern", L"Bonn",
+                                              L"\u00cele-de-France", L"Innsbruck"};
+    struct Keys {
+        const wchar_t* letters;
+        int pauseMs;
+        int current;
+        int expected;  // the position the last letter selects
+    };
+    const Keys cases[] = {
+        {L"b", 0, -1, 1},       // the first item with the letter
+        {L"ber", 100, -1, 1},   // a prefix typed quickly
+        {L"bern", 100, -1, 2},   // the prefix moves on when the selected item no longer fits
+        {L"b", 0, 1, 2},        // a letter again moves past the selected item
+        {L"bbb", 100, -1, 3},   // the same letter cycles through its items
+        {L"b", 0, 3, 1},        // wrapping round past the end
+        {L"be", 2000, -1, -1},  // after a pause a letter starts a new prefix
+        {L"il", 100, -1, 4},    // without regard to case and accents
+        {L"x", 0, 2, -1},       // nothing begins with it
+    };
+    for (const Keys& keys : cases) {
+        common::TypeAhead typeAhead;
+        auto now = common::TypeAhead::Clock::now();
+        int selected = keys.current;
+        for (const wchar_t* letter = keys.letters; *letter != 0; ++letter) {
+            now += std::chrono::milliseconds(keys.pauseMs);
+            const int found = typeAhead.Type(*letter, now, static_cast<int>(cities.size()),
+                                             [&](int i) { return std::wstring_view(cities[i]); }, selected);
+            if (found >= 0) selected = found;
+            if (letter[1] == 0) EXPECT_EQ(found, keys.expected) << keys.letters;
+        }
+    }
 }
 
 }  // namespace

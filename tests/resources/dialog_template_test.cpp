@@ -1,9 +1,13 @@
 // Dialog templates: the parser, and the main window's template that ships.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
+#include "resources/caption_targets.h"
 #include "resources/dialog_template.h"
+#include "resources/main_window_controls.h"
+#include "resources/mnemonics.h"
 
 namespace {
 
@@ -77,6 +81,57 @@ TEST(MainWindowTemplate, HoldsEveryControlOfTheWindow) {
             << control.id;
     }
     EXPECT_THROW(resources::LoadDialogTemplate(999), DialogTemplateError);
+}
+
+// The captions that name the window's fields and values: the nearest on the row to the left, where
+// a row holds two captions, a value left of the control, or a list whose opened height reaches
+// down into the rows below.
+TEST(CaptionTargets, NameEachControlByTheCaptionOnItsRow) {
+    const resources::DialogTemplate& dialog = resources::LoadDialogTemplate(103);
+    std::map<int, int> captionOf;
+    for (const resources::CaptionTarget& target : resources::CaptionTargets(dialog)) {
+        EXPECT_TRUE(captionOf.emplace(target.controlId, target.captionId).second) << target.controlId;
+    }
+    const std::pair<int, int> expected[] = {
+        {kDatePicker, kDateCaption},           {kTimeZoneList, kTimeZoneCaption},
+        {kContinentList, kContinentCaption},   {kCountryList, kCountryCaption},
+        {kCityList, kCityCaption},             {kStateList, kStateCaption},
+        {kLatitudeField, kLatitudeCaption},    {kLongitudeField, kLongitudeCaption},
+        {kSunriseValue, kSunriseCaption},      {kSunriseAzimuthValue, kSunriseAzimuthCaption},
+        {kMoonriseValue, kMoonriseCaption},    {kMoonCulminationValue, kMoonCulminationCaption},
+        {kAstronomicalBeginValue, kAstronomicalCaption}, {kAstronomicalEndValue, kAstronomicalCaption},
+        {kNextFullMoonValue, kNextFullMoonCaption},      {kNauticalEndValue, kNauticalCaption},
+        {kPhaseValue, kPhaseCaption},          {kEquationOfTimeValue, kEquationOfTimeCaption},
+    };
+    for (const auto& [control, caption] : expected) EXPECT_EQ(captionOf[control], caption) << control;
+    // Every list, field and value of the window has its caption.
+    for (const auto& control : dialog.controls) {
+        const bool named = control.kind == ControlKind::kDropDown || control.kind == ControlKind::kEdit ||
+                           control.kind == ControlKind::kDatePicker || control.kind == ControlKind::kValue;
+        if (named) {
+            EXPECT_TRUE(captionOf.count(control.id)) << control.id;
+        }
+    }
+}
+
+TEST(WithTemplateMnemonic, MarksTheTemplatesLetterOrTheFirst) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* templateText;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"Country:", L"Countr&y:", L"Countr&y:"},          // the template's letter
+        {L"Kontinent:", L"&Continent:", L"&Kontinent:"},    // absent: the first letter
+        {L"Mon Compte:", L"&Country:", L"Mon &Compte:"},     // without regard to case
+        {L"\u03a7\u03ce\u03c1\u03b1:", L"Countr&y:", L"&\u03a7\u03ce\u03c1\u03b1:"},
+        {L"Tom && Jerry", L"&Table", L"&Tom && Jerry"},      // "&&" is no mnemonic
+        {L"&Tabelle...", L"&Table...", L"&Tabelle..."},    // the text's own
+        {L"Latitude:", L"Latitude:", L"Latitude:"},          // the template has none
+        {L"", L"&City:", L""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(resources::WithTemplateMnemonic(c.text, c.templateText), c.expected) << c.text;
+    }
 }
 
 }  // namespace

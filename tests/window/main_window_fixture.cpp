@@ -4,7 +4,7 @@
 #include <wx/combobox.h>
 #include <wx/datectrl.h>
 #include <wx/dateevt.h>
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
@@ -50,10 +50,10 @@ void MainWindowTest::Close() {
 }
 
 void MainWindowTest::Select(int listId, int position) {
-    auto* list = window_->ControlAs<wxOwnerDrawnComboBox>(listId);
+    auto* list = window_->ControlAs<wxChoice>(listId);
     ASSERT_NE(list, nullptr) << listId;
     list->SetSelection(position);
-    wxCommandEvent event(wxEVT_COMBOBOX, listId);
+    wxCommandEvent event(wxEVT_CHOICE, listId);
     event.SetEventObject(list);
     event.SetInt(position);
     list->ProcessWindowEvent(event);
@@ -61,7 +61,7 @@ void MainWindowTest::Select(int listId, int position) {
 }
 
 int MainWindowTest::SelectText(int listId, const std::wstring& text) {
-    auto* list = window_->ControlAs<wxOwnerDrawnComboBox>(listId);
+    auto* list = window_->ControlAs<wxChoice>(listId);
     const int position = list != nullptr ? list->FindString(wxString(text), true) : wxNOT_FOUND;
     if (position != wxNOT_FOUND) Select(listId, position);
     return position == wxNOT_FOUND ? -1 : position;
@@ -117,22 +117,23 @@ void MainWindowTest::PressKey(int keyCode) {
 std::wstring MainWindowTest::TextOf(int controlId) {
     wxWindow* control = window_->Control(controlId);
     if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) return edit->GetValue().ToStdWstring();
-    return control != nullptr ? control->GetLabel().ToStdWstring() : std::wstring();
+    // As shown: a caption's mnemonic mark is no part of its text.
+    return control != nullptr ? wxControl::RemoveMnemonics(control->GetLabel()).ToStdWstring() : std::wstring();
 }
 
 std::wstring MainWindowTest::ListText(int listId) {
-    auto* list = window_->ControlAs<wxOwnerDrawnComboBox>(listId);
+    auto* list = window_->ControlAs<wxChoice>(listId);
     if (list == nullptr || list->GetSelection() == wxNOT_FOUND) return std::wstring();
     return list->GetString(static_cast<unsigned>(list->GetSelection())).ToStdWstring();
 }
 
 int MainWindowTest::ListCount(int listId) {
-    auto* list = window_->ControlAs<wxOwnerDrawnComboBox>(listId);
+    auto* list = window_->ControlAs<wxChoice>(listId);
     return list != nullptr ? static_cast<int>(list->GetCount()) : -1;
 }
 
 int MainWindowTest::ListSelection(int listId) {
-    auto* list = window_->ControlAs<wxOwnerDrawnComboBox>(listId);
+    auto* list = window_->ControlAs<wxChoice>(listId);
     return list != nullptr ? list->GetSelection() : -2;
 }
 

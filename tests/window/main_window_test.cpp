@@ -1,7 +1,7 @@
 // The main window driven through its controls: the first run, the place cascade, typed
 // coordinates, the keys, the date buttons, the rows that change places, the settings of a close.
 #include <wx/datectrl.h>
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 #include <wx/statbmp.h>
 
 #include <cmath>

@@ -1,6 +1,6 @@
 // A place list that cannot be read: its message appears once, the cascade stops where it stands.
 #include <wx/msgdlg.h>
-#include <wx/odcombo.h>
+#include <wx/choice.h>
 #include <wx/timer.h>
 #include <wx/generic/msgdlgg.h>
 

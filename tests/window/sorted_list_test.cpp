@@ -31,8 +31,7 @@ int Counted::alive = 0;
 
 TEST(SortedDropDownList, OwnsTheRecordsOfItsItems) {
     wxDialog dialog(nullptr, wxID_ANY, "list");
-    auto* control = new wxOwnerDrawnComboBox(&dialog, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                             wxDefaultSize, 0, nullptr, wxCB_READONLY);
+    auto* control = new wxChoice(&dialog, wxID_ANY);
     framework::SortedDropDownList<Counted> list(control);
     list.AddItem(L"b", std::make_unique<Counted>(2));
     list.AddItem(L"a", std::make_unique<Counted>(1));
