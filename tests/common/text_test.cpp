@@ -101,7 +101,9 @@ TEST(TypeAhead, SelectsByTypedPrefix) {
             const int found = typeAhead.Type(*letter, now, static_cast<int>(cities.size()),
                                              [&](int i) { return std::wstring_view(cities[i]); }, selected);
             if (found >= 0) selected = found;
-            if (letter[1] == 0) EXPECT_EQ(found, keys.expected) << keys.letters;
+            if (letter[1] == 0) {
+                EXPECT_EQ(found, keys.expected) << keys.letters;
+            }
         }
     }
 }
