@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <tuple>
 
 #include "astro/dates.h"
 
@@ -81,6 +82,25 @@ bool IsOneOf(std::string_view value, const std::string_view (&names)[N]) {
 }
 
 // A comma-separated list of event kinds, each known and named once.
+// "800x400": a width of 200 to 4000 and a height of 100 to 4000 pixels.
+std::optional<std::pair<int, int>> ParseChartSize(std::string_view text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 4) return std::nullopt;
+        int value = 0;
+        for (const char ch : digits) {
+            if (ch < '0' || ch > '9') return std::nullopt;
+            value = value * 10 + (ch - '0');
+        }
+        return value;
+    };
+    const auto width = number(text.substr(0, x));
+    const auto height = number(text.substr(x + 1));
+    if (!width || !height || *width < 200 || *width > 4000 || *height < 100 || *height > 4000) return std::nullopt;
+    return std::pair(*width, *height);
+}
+
 std::optional<std::vector<std::string>> ParseEvents(std::string_view text) {
     std::vector<std::string> events;
     while (true) {
@@ -148,6 +168,7 @@ std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& opti
 const char* CliUsage() {
     return "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG\n"
            "                     (--zone IANA-NAME | --offset HOURS) [--lang CODE] [--json]\n"
+           "                     [--chart FILE.png|FILE.svg [--size WIDTHxHEIGHT]]\n"
            "  --date    the calendar date (years 1901 to 2099 are computed)\n"
            "  --lat     latitude in degrees, north positive, -90 to 90\n"
            "  --lon     longitude in degrees, east positive, -180 to 180\n"
@@ -157,6 +178,8 @@ const char* CliUsage() {
            "  --lang    the interface language: en, de, es, fr or el (default: from the\n"
            "            environment, as the window chooses it)\n"
            "  --json    print the results as one JSON object\n"
+           "  --chart   also draw the day's light (the Sun's and the Moon's altitude, twilights,\n"
+           "            golden and blue hour) into a PNG or SVG file; --size in pixels, 800x400\n"
            "  --help    print this text;  --version  print the version\n"
            "\n"
            "       almanaxium-cli (--from YYYY-MM-DD --to YYYY-MM-DD | --month YYYY-MM | --year YYYY)\n"
@@ -181,7 +204,7 @@ const char* CliUsage() {
 
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
-    bool haveDate = false, haveLat = false, haveLon = false, haveFormat = false;
+    bool haveDate = false, haveLat = false, haveLon = false, haveFormat = false, haveSize = false;
     std::optional<astro::CalendarDate> from, to;
     bool otherThanBatch = false;  // the lines of standard input carry the whole request
 
@@ -204,7 +227,8 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         if (name != "--date" && name != "--lat" && name != "--lon" && name != "--offset" &&
             name != "--zone" && name != "--lang" && name != "--from" && name != "--to" &&
-            name != "--month" && name != "--year" && name != "--format" && name != "--events") {
+            name != "--month" && name != "--year" && name != "--format" && name != "--events" &&
+            name != "--chart" && name != "--size") {
             return Failure("unknown argument " + QuoteArgument(arguments[i]) + " (see --help)");
         }
         std::string_view value;
@@ -247,6 +271,21 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
             }
             options.format = std::string(value);
             haveFormat = true;
+            continue;
+        }
+        if (name == "--chart") {
+            if (value.empty()) return Failure("--chart needs a file name ending in .png or .svg");
+            options.chartPath = std::string(value);
+            continue;
+        }
+        if (name == "--size") {
+            const auto size = ParseChartSize(value);
+            if (!size) {
+                return Failure("--size " + QuoteArgument(value) +
+                               " is not a size WIDTHxHEIGHT of 200 to 4000 by 100 to 4000 pixels");
+            }
+            std::tie(options.chartWidth, options.chartHeight) = *size;
+            haveSize = true;
             continue;
         }
         if (name == "--events") {
@@ -293,6 +332,17 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         if (const std::string fault = almanac::SpanFault(*options.span); !fault.empty()) return Failure(fault);
     } else if (haveFormat) {
         return Failure("--format needs a span of days: --from and --to, --month or --year");
+    }
+    if (haveSize && options.chartPath.empty()) return Failure("--size belongs to --chart");
+    if (!options.chartPath.empty()) {
+        if (options.span) return Failure("--chart draws the day of --date, not a span of days");
+        const std::string& path = options.chartPath;
+        const auto endsWith = [&](std::string_view ending) {
+            return path.size() >= ending.size() && path.compare(path.size() - ending.size(), ending.size(), ending) == 0;
+        };
+        if (!endsWith(".png") && !endsWith(".svg")) {
+            return Failure("--chart " + QuoteArgument(path) + " does not end in .png or .svg");
+        }
     }
     if (!options.events.empty() && options.format != "ics") {
         return Failure("--events belongs to --format ics");

@@ -30,6 +30,9 @@ struct CliOptions {
     std::optional<almanac::DaySpan> span;
     std::string format = "table";     // of a span: table, csv, ics or jsonl
     std::vector<std::string> events;  // of a calendar: the kinds of event it holds
+    std::string chartPath;            // the day's chart as a .png or .svg file; empty: none
+    int chartWidth = 800;             // pixels
+    int chartHeight = 400;
 };
 
 struct CliParseResult {

@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "chart/chart_drawing.h"
 #include "batch_mode.h"
 #include "cli_options.h"
 #include "program/command_words.h"
@@ -22,6 +24,16 @@ namespace {
 int Refuse(const std::string& message) {
     std::fprintf(stderr, "almanaxium-cli: %s\n", message.c_str());
     return 2;
+}
+
+// The present, UT, for the chart's line of the present on today.
+astro::CivilDateTime NowUt() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    return {static_cast<std::uint16_t>(utc.tm_year + 1900), static_cast<std::uint16_t>(utc.tm_mon + 1),
+            static_cast<std::uint16_t>(utc.tm_mday), static_cast<std::uint16_t>(utc.tm_hour),
+            static_cast<std::uint16_t>(utc.tm_min), static_cast<std::uint16_t>(utc.tm_sec)};
 }
 
 // A full disk or a closed standard output is a failure, not a report that nobody gets.
@@ -93,5 +105,15 @@ int main(int argc, char** argv) {
 
     const almanac::DayLight light =
         almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
+    if (!options.chartPath.empty()) {
+        const chart::DayChart drawn =
+            chart::MakeDayChart(day, light, *zone, report::UserUses12HourClock(), NowUt());
+        const std::string fault =
+            chart::WriteDayChartFile(options.chartPath, options.chartWidth, options.chartHeight, drawn);
+        if (!fault.empty()) {
+            std::fprintf(stderr, "almanaxium-cli: %s\n", fault.c_str());
+            return 1;
+        }
+    }
     return Print(options.json ? cli::DayJson(day, light, *zone, false) : cli::ReportRows(day, light, *zone));
 }

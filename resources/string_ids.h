@@ -128,6 +128,9 @@ enum StringId : unsigned {
     kTextNoCivilNight = 1042,
     kCaptionPolarDayUntil = 1043,
     kCaptionPolarNightUntil = 1044,
+    // The legend of the day's chart.
+    kTextChartSun = 1045,
+    kTextChartMoon = 1046,
 };
 
 // The first and last id of the tables, which hold every id between them.
@@ -135,6 +138,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kCaptionPolarNightUntil;
+inline constexpr unsigned kLastAddedStringId = kTextChartMoon;
 
 }  // namespace resources

@@ -10,6 +10,8 @@ packages=(
     tzdata libicu-dev locales
     # the window and the update service
     libwxgtk3.2-dev libgtk-3-dev fonts-dejavu-core libcurl4-openssl-dev
+    # the chart of the day (PNG and SVG)
+    libcairo2-dev
     # the calendar export
     libical-dev
     # tests and benchmarks (libssl-dev: the local HTTPS server); the window's tests run on a virtual screen

@@ -19,6 +19,12 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 
 # (subsystem, file, snippet, replacement, labels)
 FAULTS = [
+    ("chart", "chart/day_chart.cpp", "return reportHours - day.report.utcOffsetHours - HoursBetween(dateStartUt, light.midnightUt);",
+     "return reportHours - day.report.utcOffsetHours - 0 * HoursBetween(dateStartUt, light.midnightUt);", "report"),
+    ("chart", "chart/day_chart.cpp", "if (std::abs(event - crossing) < distance) {", "if (std::abs(event - crossing) < distance * 0) {", "report"),
+    ("chart", "chart/day_chart.cpp", "        if (!event.occurs) return;\n        chart.events", "        chart.events", "report"),
+    ("chart", "chart/day_chart.cpp", "hour <= static_cast<int>(std::floor(light.dayHours + 1e-9))", "hour < 24", "report"),
+    ("chart", "chart/day_chart.cpp", "    withCulmination(chart.sun, r.sunCulmination, r.sunCulminationAltitude);\n", "", "report"),
     ("access", "framework/accessible_names.cpp", "gtk_label_set_mnemonic_widget(GTK_LABEL(label), field);", "", "ui"),
     ("access", "framework/accessible_names.cpp", "return gtk_window_mnemonic_activate(GTK_WINDOW(window), keyval, GDK_MOD1_MASK) != FALSE;",
      "return false;", "ui"),
