@@ -46,4 +46,7 @@ astro::CalendarDate NextDay(const astro::CalendarDate& date);
 // Today's date on the computer's own clock.
 astro::CalendarDate Today();
 
+// The present instant, UT, to the second.
+astro::CivilDateTime NowUt();
+
 }  // namespace almanac

@@ -14,6 +14,7 @@
 
 #include "settings/app_settings.h"
 #include "window/almanax_dlg.h"
+#include "window/day_chart_dlg.h"
 #include "window/month_table_dlg.h"
 
 namespace {
@@ -66,6 +67,22 @@ void BM_RefreshAfterDateChange(benchmark::State& state) {
     Pump();
 }
 BENCHMARK(BM_RefreshAfterDateChange)->Unit(benchmark::kMicrosecond);
+
+// The chart window's redraw after a date change: the day's light computed anew, its layout, and
+// the drawing painted on the screen.
+void BM_ChartRedrawAfterDateChange(benchmark::State& state) {
+    auto* window = new CAlmanaxDlg;
+    window->CreateModeless(nullptr);
+    window->OnChart();
+    Pump();
+    for (auto _ : state) {
+        window->OnNextDay();
+        window->ChartWindow()->Update();
+    }
+    window->Destroy();
+    Pump();
+}
+BENCHMARK(BM_ChartRedrawAfterDateChange)->Unit(benchmark::kMillisecond);
 
 // The month table of Berlin's zone from its construction to its first paint: a month of day
 // reports, the rows in the list, the columns fitted.

@@ -122,7 +122,9 @@ void DrawDayChart(cairo_t* c, double width, double height, const DayChart& chart
     Use(c, kFrame);
     cairo_paint(c);
     Frame f{TextWidth(c, L"-20\u00b0") + 10, line * 1.8, 0, 0, std::max(chart.dayHours, 1.0)};
-    f.width = std::max(10.0, width - f.left - 12);
+    // Room on the right for half the last hour's label, which is centred on the plot's edge.
+    const double lastLabel = chart.hours.empty() ? 0.0 : TextWidth(c, chart.hours.back().label) / 2 + 4;
+    f.width = std::max(10.0, width - f.left - std::max(12.0, lastLabel));
     f.height = std::max(10.0, height - f.top - line * 1.8);
 
     if (chart.valid) {

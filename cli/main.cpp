@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,16 +23,6 @@ namespace {
 int Refuse(const std::string& message) {
     std::fprintf(stderr, "almanaxium-cli: %s\n", message.c_str());
     return 2;
-}
-
-// The present, UT, for the chart's line of the present on today.
-astro::CivilDateTime NowUt() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    return {static_cast<std::uint16_t>(utc.tm_year + 1900), static_cast<std::uint16_t>(utc.tm_mon + 1),
-            static_cast<std::uint16_t>(utc.tm_mday), static_cast<std::uint16_t>(utc.tm_hour),
-            static_cast<std::uint16_t>(utc.tm_min), static_cast<std::uint16_t>(utc.tm_sec)};
 }
 
 // A full disk or a closed standard output is a failure, not a report that nobody gets.
@@ -107,7 +96,7 @@ int main(int argc, char** argv) {
         almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
     if (!options.chartPath.empty()) {
         const chart::DayChart drawn =
-            chart::MakeDayChart(day, light, *zone, report::UserUses12HourClock(), NowUt());
+            chart::MakeDayChart(day, light, *zone, report::UserUses12HourClock(), almanac::NowUt());
         const std::string fault =
             chart::WriteDayChartFile(options.chartPath, options.chartWidth, options.chartHeight, drawn);
         if (!fault.empty()) {

@@ -8,6 +8,7 @@
 #include "report/clock_setting.h"
 #include "report/phase_picture.h"
 #include "report/value_formatting.h"
+#include "almanac/day_light_rows.h"
 #include "almanac/report_fields.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -197,37 +198,11 @@ std::wstring AlignedLines(const std::vector<Line>& lines, std::size_t& captionWi
     return out;
 }
 
-// The day's light below the report: the golden and the blue hour as the twilights are shown, a
-// white night and a polar day or night when there is one.
+// The day's light below the report, the captions of its periods' rows indented.
 std::vector<Line> LightLines(const almanac::DayLight& light) {
     std::vector<Line> lines;
-    if (!light.valid) return lines;
-    const bool twelveHourClock = report::UserUses12HourClock();
-    auto edge = [&](const report::DayEvent& event) {
-        return event.occurs ? report::FormatClockTime(event.hours, twelveHourClock) : std::wstring(L"-");
-    };
-    auto period = [&](unsigned captionId, const almanac::LightPeriod& p) {
-        lines.push_back({resources::LoadLocalizedString(captionId), L"", L"", true});
-        const std::wstring morning = L"  " + resources::LoadLocalizedString(resources::kCaptionMorning);
-        const std::wstring evening = L"  " + resources::LoadLocalizedString(resources::kCaptionEvening);
-        lines.push_back({morning, edge(p.morningBegin), edge(p.morningEnd), true});
-        lines.push_back({evening, edge(p.eveningBegin), edge(p.eveningEnd), true});
-    };
-    period(resources::kCaptionGoldenHour, light.goldenHour);
-    period(resources::kCaptionBlueHour, light.blueHour);
-    if (light.whiteNight != almanac::WhiteNight::kNone) {
-        const unsigned textId = resources::kTextNoAstronomicalNight +
-                                static_cast<unsigned>(light.whiteNight) -
-                                static_cast<unsigned>(almanac::WhiteNight::kNoAstronomicalNight);
-        lines.push_back({resources::LoadLocalizedString(resources::kCaptionWhiteNight),
-                         resources::LoadLocalizedString(textId), L"", true});
-    }
-    if (light.polar != almanac::PolarState::kNone) {
-        const unsigned captionId = light.polar == almanac::PolarState::kPolarDay
-                                       ? resources::kCaptionPolarDayUntil
-                                       : resources::kCaptionPolarNightUntil;
-        lines.push_back({resources::LoadLocalizedString(captionId),
-                         light.polarEnds ? report::FormatPhaseDate(*light.polarEnds) : L"-", L"", true});
+    for (const almanac::LightRow& row : almanac::DayLightRows(light, report::UserUses12HourClock())) {
+        lines.push_back({(row.indented ? L"  " : L"") + row.caption, row.value, row.second, true});
     }
     return lines;
 }

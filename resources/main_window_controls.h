@@ -83,6 +83,7 @@ enum MainWindowControl : int {
     kAstronomicalCaption = 1103,
     // Added later, beyond the ids of the classic window.
     kTableButton = 2001,
+    kChartButton = 2002,
 };
 
 namespace resources {
@@ -122,6 +123,7 @@ inline constexpr CaptionText kMainWindowCaptions[] = {
     {kTodayButton, kTextToday},
     {kAboutButton, kTextAboutButton},
     {kTableButton, kTextTableButton},
+    {kChartButton, kTextChartButton},
     {kUpdateButton, kTextCheckForUpdate},
 };
 

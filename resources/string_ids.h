@@ -131,6 +131,9 @@ enum StringId : unsigned {
     // The legend of the day's chart.
     kTextChartSun = 1045,
     kTextChartMoon = 1046,
+    // The chart window and the main window's button that opens it.
+    kTextChartButton = 1047,
+    kTextChartTitle = 1048,
 };
 
 // The first and last id of the tables, which hold every id between them.
@@ -138,6 +141,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kTextChartMoon;
+inline constexpr unsigned kLastAddedStringId = kTextChartTitle;
 
 }  // namespace resources

@@ -64,6 +64,7 @@ std::vector<framework::CDialog::Route> CAlmanaxDlg::MessageMap() {
         {Notification::kButtonClicked, kUpdateButton, [this] { OnCheckForUpdate(); }},
         {Notification::kButtonClicked, kAboutButton, [this] { OnAbout(); }},
         {Notification::kButtonClicked, kTableButton, [this] { OnMonthTable(); }},
+        {Notification::kButtonClicked, kChartButton, [this] { OnChart(); }},
         {Notification::kButtonClicked, kAppleStoreButton, [this] { OpenStoreLink(resources::kTextAppleStoreAddress); }},
         {Notification::kButtonClicked, kAndroidStoreButton, [this] { OpenStoreLink(resources::kTextAndroidStoreAddress); }},
         {Notification::kButtonClicked, kWindowsStoreButton, [this] { OpenStoreLink(resources::kTextWindowsStoreAddress); }},
@@ -146,6 +147,7 @@ void CAlmanaxDlg::RefreshReport() {
     }
     ShowTimeZoneName();
     WriteBoundTexts();
+    RefreshChart();
     ++m_refreshCount;
 }
 

@@ -37,6 +37,8 @@ class wxDatePickerCtrl;
 class wxStaticBitmap;
 class wxStaticText;
 
+class DayChartDlg;
+
 class CAlmanaxDlg : public CLocalizableDialog {
 public:
     // The place catalogue is read from the program's folder, or from the folder given (for tests).
@@ -60,6 +62,9 @@ public:
 
     update::UpdateChecker& UpdateService() { return m_updateFlow.Checker(); }
     UpdateDownloadProgress* ProgressWindow() const { return m_progressWindow; }
+    // The chart window, once opened.
+    DayChartDlg* ChartWindow() const { return m_chartWindow; }
+    void OnChart();
 
     // The date handlers, as the buttons and the picker call them.
     void OnDateChanged();
@@ -105,6 +110,8 @@ private:
     void StopDownload();
     void OnAbout();
     void OnMonthTable();
+    // The open chart window shows the day the report shows.
+    void RefreshChart();
     void OpenStoreLink(unsigned stringId);
 
     // The window's state.
@@ -126,6 +133,7 @@ private:
     std::wstring m_longitudeField;
     std::wstring m_zoneCaptionText;
     almanac::AlmanacDay m_day;  // its texts are bound to the value controls
+    DayChartDlg* m_chartWindow = nullptr;  // a child window: destroyed with this one
     astro::CalendarDate m_selectedDate;
 
     // Rows that trade places: the state row above the city row when a country has states (a

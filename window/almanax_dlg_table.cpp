@@ -1,7 +1,9 @@
-// The main window's month table: the selected place, zone and date handed to the table, and a row
-// chosen there shown here.
+// The main window's month table and chart window: the selected place, zone and date handed to the
+// table, and a row chosen there shown here; the chart following the report.
 #include "almanax_dlg.h"
+#include "almanac/day_light.h"
 #include "common/utf8_text.h"
+#include "day_chart_dlg.h"
 #include "month_table_dlg.h"
 #include "report/clock_setting.h"
 
@@ -19,4 +21,19 @@ void CAlmanaxDlg::OnMonthTable() {
                       : common::WideToUtf8(m_places.LatitudeText() + L", " + m_places.LongitudeText());
     MonthTableDlg table(this, std::move(place), m_selectedDate, [this](const astro::CalendarDate& date) { ShowDay(date); });
     table.ShowModal();
+}
+
+void CAlmanaxDlg::OnChart() {
+    if (m_chartWindow == nullptr) m_chartWindow = new DayChartDlg(this);
+    RefreshChart();
+    m_chartWindow->Show();
+    m_chartWindow->Raise();
+}
+
+void CAlmanaxDlg::RefreshChart() {
+    if (m_chartWindow == nullptr || !m_day.report.ephemerisValid) return;
+    almanac::DayZone zone;
+    zone.rule = GetSelectedTimeZone();
+    const almanac::DayLight light = almanac::ComputeDayLight(m_day, Latitude(), Longitude(), zone);
+    m_chartWindow->ShowDay(m_day, light, zone, report::UserUses12HourClock());
 }

@@ -63,7 +63,7 @@ TEST(MainWindowTemplate, HoldsEveryControlOfTheWindow) {
         1052, 1053, 1054, 1055, 1056, 1057, 1058, 1059, 1060, 1061, 1062, 1069, 1070, 1071, 1072,
         1073, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1084, 1085, 1086, 1087,
         1088, 1089, 1090, 1091, 1092, 1093, 1094, 1095, 1096, 1097, 1099, 1100, 1101, 1103,
-        2001};  // added later: the month table's button, last in the tab order
+        2001, 2002};  // added later: the month table's and the chart's buttons, last in the tab order
     std::set<int> ids;
     for (const auto& control : dialog.controls) {
         if (control.id >= 0) ids.insert(control.id);
@@ -71,7 +71,7 @@ TEST(MainWindowTemplate, HoldsEveryControlOfTheWindow) {
     EXPECT_EQ(ids, expected);
     // The tab order starts with the date controls; the state list starts hidden.
     EXPECT_EQ(dialog.controls.front().id, 1035);
-    EXPECT_EQ(dialog.controls.back().id, 2001);
+    EXPECT_EQ(dialog.controls.back().id, 2002);
     EXPECT_TRUE(dialog.Find(1004)->Has("hidden"));
     EXPECT_EQ(dialog.Find(1018)->bitmap, 172);
     // Every control lies inside the dialog.
