@@ -182,7 +182,9 @@ void DrawDayChart(cairo_t* c, double width, double height, const DayChart& chart
             cairo_fill(c);
             cairo_set_source_rgba(c, 1, 1, 1, 0.8);
             const double w = TextWidth(c, event.time);
-            const double ty = y - 6 - (event.sun ? 0 : line);
+            double ty = y - 6 - (event.sun ? 0 : line);
+            // Near the top the time goes below its point, inside the plot.
+            if (ty - font.ascent < f.top + line * 0.6) ty = y + 6 + font.ascent + (event.sun ? 0 : line);
             cairo_rectangle(c, x - w / 2 - 2, ty - font.ascent, w + 4, font.height);
             cairo_fill(c);
             Use(c, event.sun ? kSunColour : kMoonColour);
