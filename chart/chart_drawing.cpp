@@ -4,7 +4,9 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 #include <cstring>
 
 #include "common/replace_file.h"
@@ -173,18 +175,33 @@ void DrawDayChart(cairo_t* c, double width, double height, const DayChart& chart
     if (chart.valid) {
         Curve(c, f, chart.moon, kMoonColour, true);
         Curve(c, f, chart.sun, kSunColour, false);
-        // Rise, set and culmination with their times, above their points.
+        // Rise, set and culmination with their times above their points (below them near the
+        // top), each moved a line on where it would cover a time already written.
+        std::vector<std::array<double, 4>> placed;  // left, top, right, bottom
+        const auto overlaps = [&](double l, double t, double r, double b) {
+            return std::any_of(placed.begin(), placed.end(), [&](const auto& p) {
+                return l < p[2] && p[0] < r && t < p[3] && p[1] < b;
+            });
+        };
         for (const EventMark& event : chart.events) {
             const double x = f.X(event.at.hours);
             const double y = f.Y(std::clamp(event.at.altitude, kLowestAltitude, kHighestAltitude));
             Use(c, event.sun ? kSunColour : kMoonColour);
             cairo_arc(c, x, y, 3.5, 0, 2 * M_PI);
             cairo_fill(c);
-            cairo_set_source_rgba(c, 1, 1, 1, 0.8);
             const double w = TextWidth(c, event.time);
-            double ty = y - 6 - (event.sun ? 0 : line);
+            double ty = y - 6;
+            double step = -line;
             // Near the top the time goes below its point, inside the plot.
-            if (ty - font.ascent < f.top + line * 0.6) ty = y + 6 + font.ascent + (event.sun ? 0 : line);
+            if (ty - font.ascent < f.top + line * 0.6) {
+                ty = y + 6 + font.ascent;
+                step = line;
+            }
+            for (int tries = 0; tries < 4 && overlaps(x - w / 2 - 2, ty - font.ascent, x + w / 2 + 2, ty - font.ascent + font.height); ++tries) {
+                ty += step;
+            }
+            placed.push_back({x - w / 2 - 2, ty - font.ascent, x + w / 2 + 2, ty - font.ascent + font.height});
+            cairo_set_source_rgba(c, 1, 1, 1, 0.8);
             cairo_rectangle(c, x - w / 2 - 2, ty - font.ascent, w + 4, font.height);
             cairo_fill(c);
             Use(c, event.sun ? kSunColour : kMoonColour);
