@@ -4,25 +4,34 @@
 
 namespace almanac {
 
-bool ComputeAlmanacDay(const astro::CalendarDate& date, double latitudeDeg, double longitudeDeg,
-                       const DayZone& zone, bool twelveHourClock, AlmanacDay& day) {
-    AlmanacDay next = day;
-    if (!report::ComputeDayReport(date, latitudeDeg, longitudeDeg, zone.rule, next.ephemeris,
-                                  next.phases, next.report)) {
-        return false;
-    }
-    const report::DayReportTexts texts = report::FormatDayReport(next.report, twelveHourClock);
-    // The texts of values the engine did not compute stay as they were.
-    if (next.report.ephemerisValid) {
-        next.texts = texts;
-    } else {
-        next.texts.date = texts.date;
-        next.texts.nextNewMoon = texts.nextNewMoon;
-        next.texts.nextFullMoon = texts.nextFullMoon;
-    }
-    next.zoneLabel = zone.LabelOn(date);
-    day = std::move(next);
-    return true;
+std::optional<AlmanacDay> ComputeAlmanacDay(const astro::CalendarDate& date, const places::Observer& observer,
+                                            const report::TextStyle& style) {
+    AlmanacDay day;
+    if (!report::ComputeDayReport(date, observer, day.ephemeris, day.phases, day.report)) return std::nullopt;
+    day.texts = report::FormatDayReport(day.report, style);
+    day.zoneLabel = observer.zone.LabelOn(date).value_or(std::wstring());
+    return day;
+}
+
+AlmanacDay KeepShownValues(const AlmanacDay& shown, AlmanacDay fresh) {
+    if (fresh.report.ephemerisValid) return fresh;
+    AlmanacDay kept = shown;
+    report::DayReport& r = kept.report;
+    const report::DayReport& f = fresh.report;
+    r.date = f.date;
+    r.weekday = f.weekday;
+    r.utcOffsetHours = f.utcOffsetHours;
+    r.ephemerisValid = false;
+    r.nextNewMoon = f.nextNewMoon;
+    r.nextFullMoon = f.nextFullMoon;
+    r.fullMoonFirst = f.fullMoonFirst;
+    kept.ephemeris.valid = false;
+    kept.phases = fresh.phases;
+    kept.texts.date = fresh.texts.date;
+    kept.texts.nextNewMoon = fresh.texts.nextNewMoon;
+    kept.texts.nextFullMoon = fresh.texts.nextFullMoon;
+    kept.zoneLabel = fresh.zoneLabel;
+    return kept;
 }
 
 namespace {

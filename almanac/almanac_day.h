@@ -4,35 +4,33 @@
 
 #include <string>
 
-#include "almanac/day_zone.h"
+#include <optional>
+
+#include "places/observer.h"
 #include "astro/astronomy.h"
 #include "report/day_report.h"
+#include "report/text_style.h"
 #include "report/value_formatting.h"
 
 namespace almanac {
 
-// What a person asks for: a date, a place and a zone (a catalogue key, or a fixed offset).
-struct DayRequest {
-    astro::CalendarDate date;
-    double latitudeDeg = 0.0;   // north positive
-    double longitudeDeg = 0.0;  // east positive
-    std::string zoneKey;        // an IANA name of the catalogue; unused with an offset
-    std::optional<double> offsetHours;  // local time minus UT
-};
-
 struct AlmanacDay {
     astro::DayEphemeris ephemeris;
     astro::PhaseDates phases;  // the next new and full Moon, UT
-    report::DayReport report;
+    report::DayReport report;  // report.ephemerisValid: false for years the engine does not compute
     report::DayReportTexts texts;
-    std::wstring zoneLabel;    // the name of the time in force on the date
+    std::wstring zoneLabel;    // the name of the time in force; empty when the zone has none
 };
 
-// Recomputes the day in place. Values the engine cannot give for the date (outside 1901 to 2099)
-// keep what the day held, as the window keeps showing them. Returns false, changing nothing, when
-// the date does not exist.
-bool ComputeAlmanacDay(const astro::CalendarDate& date, double latitudeDeg, double longitudeDeg,
-                       const DayZone& zone, bool twelveHourClock, AlmanacDay& day);
+// The day of a date for an observer, computed afresh. For a year the engine does not compute
+// (outside 1901 to 2099) the day holds the date, the phases and their texts only, and
+// report.ephemerisValid is false. Nothing when the date does not exist.
+std::optional<AlmanacDay> ComputeAlmanacDay(const astro::CalendarDate& date, const places::Observer& observer,
+                                            const report::TextStyle& style);
+
+// What a window shows after `shown` when it computed `fresh`: where the engine gave no values for
+// the fresh day's year, those it showed stay beside the fresh date and phases.
+AlmanacDay KeepShownValues(const AlmanacDay& shown, AlmanacDay fresh);
 
 // The years the engine computes, and so the dates the window offers.
 inline constexpr astro::CalendarDate kFirstDate{1901, 1, 1};

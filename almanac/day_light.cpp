@@ -117,7 +117,7 @@ report::LocalDateTime ClockMoment(const astro::CalendarDate& date, double hours)
 // day by day with the report's own sunrise and sunset: the hour-angle method on the date, moved to
 // the zone's clock by the offset of that day.
 std::optional<report::LocalDateTime> PolarEnd(const astro::CalendarDate& date, double latitudeDeg,
-                                              double longitudeDeg, const DayZone& zone,
+                                              double longitudeDeg, const zones::Zone& zone,
                                               bool polarDay) {
     astro::CalendarDate day = date;
     for (int step = 0; step < kPolarSearchDays; ++step) {
@@ -134,8 +134,10 @@ std::optional<report::LocalDateTime> PolarEnd(const astro::CalendarDate& date, d
 
 }  // namespace
 
-DayLight ComputeDayLight(const AlmanacDay& day, double latitudeDeg, double longitudeDeg,
-                         const DayZone& zone) {
+DayLight ComputeDayLight(const AlmanacDay& day, const places::Observer& observer) {
+    const double latitudeDeg = observer.latitudeDeg;
+    const double longitudeDeg = observer.longitudeDeg;
+    const zones::Zone& zone = observer.zone;
     DayLight light;
     const report::DayReport& r = day.report;
     if (!r.ephemerisValid || !day.ephemeris.valid) return light;

@@ -79,10 +79,9 @@ struct DayLight {
     std::vector<LightSample> samples;
 };
 
-// The light of the day the AlmanacDay was computed for, at the place and zone it was computed with.
+// The light of the day the AlmanacDay was computed for, for the observer it was computed for.
 // An AlmanacDay without engine values gives a DayLight with valid false and nothing else.
-DayLight ComputeDayLight(const AlmanacDay& day, double latitudeDeg, double longitudeDeg,
-                         const DayZone& zone);
+DayLight ComputeDayLight(const AlmanacDay& day, const places::Observer& observer);
 
 // The texts of the polar state and the white night, as the command line's JSON writes them.
 const char* PolarStateName(PolarState state);

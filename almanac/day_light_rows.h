@@ -18,6 +18,6 @@ struct LightRow {
 };
 
 // Nothing for a DayLight without values.
-std::vector<LightRow> DayLightRows(const DayLight& light, bool twelveHourClock);
+std::vector<LightRow> DayLightRows(const DayLight& light, const report::TextStyle& style);
 
 }  // namespace almanac

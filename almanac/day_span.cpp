@@ -33,8 +33,8 @@ astro::CalendarDate DateOf(const zones::LocalDateTime& when) { return {when.year
 
 }  // namespace
 
-std::vector<SpanDay> ComputeSpan(const DaySpan& span, double latitudeDeg, double longitudeDeg,
-                                 const DayZone& zone, bool twelveHourClock) {
+std::vector<SpanDay> ComputeSpan(const DaySpan& span, const places::Observer& observer,
+                                 const report::TextStyle& style) {
     std::vector<SpanDay> days;
     if (!SpanFault(span).empty()) return days;
     // The phases of the span's UT days and one more on each side: a zone's clock is at most a
@@ -42,12 +42,13 @@ std::vector<SpanDay> ComputeSpan(const DaySpan& span, double latitudeDeg, double
     std::vector<PhaseOnDay> phases;
     for (const astro::PrincipalPhaseInstant& instant :
          astro::PrincipalPhasesBetween(JulianDayOfMidnight(span.first) - 1, JulianDayOfMidnight(span.last) + 2)) {
-        phases.push_back({instant.phase, zones::UniversalToLocal(zone.rule, instant.when), instant.when});
+        phases.push_back({instant.phase, zones::UniversalToLocal(observer.zone.rule, instant.when), instant.when});
     }
     auto phase = phases.begin();
     for (astro::CalendarDate date = span.first;; date = astro::AddDays(date, 1)) {
         SpanDay spanDay;
-        ComputeAlmanacDay(date, latitudeDeg, longitudeDeg, zone, twelveHourClock, spanDay.day);
+        // Every date of a span exists: a day is never missing.
+        spanDay.day = ComputeAlmanacDay(date, observer, style).value_or(AlmanacDay());
         phase = std::find_if(phase, phases.end(), [&](const PhaseOnDay& p) { return DateOf(p.when) >= date; });
         if (phase != phases.end() && DateOf(phase->when) == date) spanDay.phase = *phase;
         days.push_back(std::move(spanDay));

@@ -35,7 +35,7 @@ struct SpanDay {
 };
 
 // Every day of a span whose SpanFault is empty, each the almanac of that date alone.
-std::vector<SpanDay> ComputeSpan(const DaySpan& span, double latitudeDeg, double longitudeDeg,
-                                 const DayZone& zone, bool twelveHourClock);
+std::vector<SpanDay> ComputeSpan(const DaySpan& span, const places::Observer& observer,
+                                 const report::TextStyle& style);
 
 }  // namespace almanac

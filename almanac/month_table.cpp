@@ -34,10 +34,10 @@ astro::CalendarDate MonthTable::DateOfRow(int row) const {
     return {static_cast<std::uint16_t>(m_year), static_cast<std::uint16_t>(m_month), static_cast<std::uint16_t>(row + 1)};
 }
 
-std::vector<SpanTableRow> MonthTableRows(const std::vector<SpanDay>& days, bool twelveHourClock) {
+std::vector<SpanTableRow> MonthTableRows(const std::vector<SpanDay>& days, const report::TextStyle& style) {
     std::vector<SpanTableRow> rows;
     rows.reserve(days.size());
-    for (const SpanDay& day : days) rows.push_back(SpanTableRowOf(day, twelveHourClock));
+    for (const SpanDay& day : days) rows.push_back(SpanTableRowOf(day, style));
     return rows;
 }
 

@@ -38,6 +38,6 @@ private:
 };
 
 // The month's rows in the interface language, each the day's own report.
-std::vector<SpanTableRow> MonthTableRows(const std::vector<SpanDay>& days, bool twelveHourClock);
+std::vector<SpanTableRow> MonthTableRows(const std::vector<SpanDay>& days, const report::TextStyle& style);
 
 }  // namespace almanac

@@ -5,15 +5,16 @@
 
 namespace almanac {
 
-SpanTableCells SpanTableHeadings() {
+SpanTableCells SpanTableHeadings(const report::TextStyle& style) {
+    static_assert(std::size(resources::kSpanTableHeadingIds) == kSpanTableColumns);
     SpanTableCells headings;
     for (std::size_t i = 0; i < kSpanTableColumns; ++i) {
-        headings[i] = resources::LoadPlainString(resources::kTextTableDate + static_cast<unsigned>(i));
+        headings[i] = resources::PlainStringIn(style.languageCode, resources::kSpanTableHeadingIds[i]);
     }
     return headings;
 }
 
-SpanTableRow SpanTableRowOf(const SpanDay& day, bool twelveHourClock) {
+SpanTableRow SpanTableRowOf(const SpanDay& day, const report::TextStyle& style) {
     const report::DayReport& r = day.day.report;
     const report::DayReportTexts& t = day.day.texts;
     SpanTableRow row;
@@ -22,17 +23,25 @@ SpanTableRow SpanTableRowOf(const SpanDay& day, bool twelveHourClock) {
                  t.sunrise, t.sunset, t.dayLength, t.civilTwilightBegin, t.civilTwilightEnd,
                  t.moonrise, t.moonset, t.visibility, std::wstring()};
     if (day.phase) {
-        row.cells.back() = PrincipalPhaseText(*day.phase, twelveHourClock);
+        row.cells.back() = PrincipalPhaseText(*day.phase, style);
         row.principalPhase = true;
     }
     return row;
 }
 
-std::wstring PrincipalPhaseText(const PhaseOnDay& phase, bool twelveHourClock) {
-    // The phase names stand every second name in the table of the eight phases.
-    const unsigned name = resources::kTextFirstPhase + 2 * static_cast<unsigned>(phase.phase);
-    return resources::LoadPlainString(name) + L" " +
-           report::FormatClockTime(phase.when.hour + phase.when.minute / 60.0, twelveHourClock);
+std::wstring PrincipalPhaseText(const PhaseOnDay& phase, const report::TextStyle& style) {
+    return resources::PlainStringIn(style.languageCode, PrincipalPhaseNameId(phase.phase)) + L" " +
+           report::FormatClockTime(phase.when.hour + phase.when.minute / 60.0, style.twelveHourClock);
+}
+
+unsigned PrincipalPhaseNameId(astro::PrincipalPhase phase) {
+    switch (phase) {
+        case astro::PrincipalPhase::kNewMoon: return resources::kTextPhaseNewMoon;
+        case astro::PrincipalPhase::kFirstQuarter: return resources::kTextPhaseFirstQuarter;
+        case astro::PrincipalPhase::kFullMoon: return resources::kTextPhaseFullMoon;
+        case astro::PrincipalPhase::kLastQuarter: return resources::kTextPhaseLastQuarter;
+    }
+    return resources::kTextPhaseNewMoon;
 }
 
 }  // namespace almanac

@@ -14,7 +14,7 @@ namespace almanac {
 inline constexpr std::size_t kSpanTableColumns = 10;
 using SpanTableCells = std::array<std::wstring, kSpanTableColumns>;
 
-SpanTableCells SpanTableHeadings();
+SpanTableCells SpanTableHeadings(const report::TextStyle& style);
 
 struct SpanTableRow {
     astro::CalendarDate date;
@@ -24,10 +24,13 @@ struct SpanTableRow {
 
 // Every value is the text of the day's own report; the phase's time is on the zone's clock, cut to
 // the minute so that it stays on its day.
-SpanTableRow SpanTableRowOf(const SpanDay& day, bool twelveHourClock);
+SpanTableRow SpanTableRowOf(const SpanDay& day, const report::TextStyle& style);
 
 // A principal phase's name with its time on the zone's clock, cut to the minute so that it stays on
 // its day: "Full Moon 14:23".
-std::wstring PrincipalPhaseText(const PhaseOnDay& phase, bool twelveHourClock);
+std::wstring PrincipalPhaseText(const PhaseOnDay& phase, const report::TextStyle& style);
+
+// The string id of a principal phase's name.
+unsigned PrincipalPhaseNameId(astro::PrincipalPhase phase);
 
 }  // namespace almanac

@@ -31,7 +31,7 @@ void BM_BatchLines(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out;
-        const cli::BatchSummary summary = cli::RunBatch(in, out);
+        const cli::BatchSummary summary = cli::RunBatch(in, out, false);
         if (summary.refused != 0) state.SkipWithError("a request of the benchmark was refused");
         benchmark::DoNotOptimize(out.str());
     }

@@ -8,12 +8,12 @@
 namespace {
 
 void BM_SpanCalendarTenYears(benchmark::State& state) {
-    const almanac::DayZone zone = almanac::FixedOffsetZone(1);
-    const auto days = almanac::ComputeSpan({{2020, 1, 1}, {2029, 12, 31}}, 52.52, 13.405, zone, false);
+    const places::Observer observer{52.52, 13.405, zones::FixedOffsetZone(1), "52.52, 13.405"};
+    const auto days = almanac::ComputeSpan({{2020, 1, 1}, {2029, 12, 31}}, observer, {});
     const std::vector<std::string> events = {"sunrise", "sunset", "civil", "nautical", "astronomical",
                                              "moonrise", "moonset", "phases"};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(calendar::SpanCalendar(days, zone, {52.52, 13.405, "52.52, 13.405"}, events, false));
+        benchmark::DoNotOptimize(calendar::SpanCalendar(days, observer, events, {}));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(days.size()));
 }

@@ -3,16 +3,17 @@
 #include <benchmark/benchmark.h>
 
 #include "almanac/day_light.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
 void RunDayLight(benchmark::State& state, const astro::CalendarDate& date, double latitude,
                  double longitude) {
-    const almanac::DayZone zone = *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
-    almanac::AlmanacDay day;
-    almanac::ComputeAlmanacDay(date, latitude, longitude, zone, false, day);
+    const places::Observer observer{latitude, longitude,
+                                    *zones::FindZone(zones::LoadZoneCatalogue("en"), "Europe/Berlin"), ""};
+    const almanac::AlmanacDay day = *almanac::ComputeAlmanacDay(date, observer, {});
     for (auto _ : state) {
-        benchmark::DoNotOptimize(almanac::ComputeDayLight(day, latitude, longitude, zone));
+        benchmark::DoNotOptimize(almanac::ComputeDayLight(day, observer));
     }
 }
 

@@ -14,6 +14,10 @@ namespace {
 void BM_ComputeDayReport(benchmark::State& state) {
     const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
                                                  "/Europe/Berlin");
+    places::Observer observer;
+    observer.latitudeDeg = 52.5161564;
+    observer.longitudeDeg = 13.3775096;
+    observer.zone.rule = berlin->rule;
     std::vector<astro::CalendarDate> days;
     for (int day = 0; day < 366; ++day) days.push_back(astro::AddDays({2024, 1, 1}, day));
     astro::DayEphemeris ephemeris;
@@ -21,8 +25,7 @@ void BM_ComputeDayReport(benchmark::State& state) {
     report::DayReport dayReport;
     std::size_t i = 0;
     for (auto _ : state) {
-        report::ComputeDayReport(days[i], 52.5161564, 13.3775096, berlin->rule, ephemeris, phases,
-                                 dayReport);
+        report::ComputeDayReport(days[i], observer, ephemeris, phases, dayReport);
         benchmark::DoNotOptimize(dayReport);
         i = (i + 1) % days.size();
     }
@@ -35,9 +38,12 @@ void BM_FormatDayReport(benchmark::State& state) {
     astro::DayEphemeris ephemeris;
     astro::PhaseDates phases;
     report::DayReport dayReport;
-    report::ComputeDayReport({2024, 6, 25}, 52.5161564, 13.3775096, berlin->rule, ephemeris, phases,
-                             dayReport);
-    for (auto _ : state) benchmark::DoNotOptimize(report::FormatDayReport(dayReport, false));
+    places::Observer observer;
+    observer.latitudeDeg = 52.5161564;
+    observer.longitudeDeg = 13.3775096;
+    observer.zone.rule = berlin->rule;
+    report::ComputeDayReport({2024, 6, 25}, observer, ephemeris, phases, dayReport);
+    for (auto _ : state) benchmark::DoNotOptimize(report::FormatDayReport(dayReport, {}));
 }
 BENCHMARK(BM_FormatDayReport);
 

@@ -4,24 +4,25 @@
 
 #include "almanac/day_span.h"
 #include "almanac/span_csv.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
-almanac::DayZone Berlin() {
-    return *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
+places::Observer Berlin() {
+    return {52.52, 13.405, *zones::FindZone(zones::LoadZoneCatalogue("en"), "Europe/Berlin"), "Berlin"};
 }
 
 void BM_YearOfDayReports(benchmark::State& state) {
-    const almanac::DayZone zone = Berlin();
+    const places::Observer berlin = Berlin();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(almanac::ComputeSpan(almanac::YearSpan(2024), 52.52, 13.405, zone, false));
+        benchmark::DoNotOptimize(almanac::ComputeSpan(almanac::YearSpan(2024), berlin, {}));
     }
 }
 BENCHMARK(BM_YearOfDayReports)->Unit(benchmark::kMillisecond);
 
 void BM_TenYearsOfCsv(benchmark::State& state) {
     const std::vector<almanac::SpanDay> days =
-        almanac::ComputeSpan({{2020, 1, 1}, {2029, 12, 31}}, 52.52, 13.405, Berlin(), false);
+        almanac::ComputeSpan({{2020, 1, 1}, {2029, 12, 31}}, Berlin(), {});
     for (auto _ : state) benchmark::DoNotOptimize(almanac::SpanCsv(days));
 }
 BENCHMARK(BM_TenYearsOfCsv)->Unit(benchmark::kMillisecond);

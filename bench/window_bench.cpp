@@ -16,6 +16,7 @@
 #include "window/almanax_dlg.h"
 #include "window/day_chart_dlg.h"
 #include "window/month_table_dlg.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
@@ -90,12 +91,10 @@ void BM_OpenMonthTableToFirstPaint(benchmark::State& state) {
     auto* window = new CAlmanaxDlg;
     window->CreateModeless(nullptr);
     Pump();
-    MonthTablePlace place;
-    place.latitudeDeg = 52.52;
-    place.longitudeDeg = 13.405;
-    place.zone = *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
+    const places::Observer berlin{52.52, 13.405, *zones::FindZone(zones::LoadZoneCatalogue("en"), "Europe/Berlin"),
+                                  "Berlin"};
     for (auto _ : state) {
-        auto* table = new MonthTableDlg(window, place, {2024, 6, 21}, nullptr);
+        auto* table = new MonthTableDlg(window, berlin, {}, {2024, 6, 21}, nullptr);
         table->Show();
         table->Update();
         state.PauseTiming();

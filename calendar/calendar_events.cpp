@@ -42,14 +42,15 @@ constexpr ReportEvent kReportEvents[] = {
     {"moonset", "moonset", resources::kTextTableMoonset, &DayReport::moonset},
 };
 
-std::string Summary(unsigned name, double hours, bool twelveHourClock) {
-    return common::WideToUtf8(resources::LoadPlainString(name) + L" " + report::FormatClockTime(hours, twelveHourClock));
+std::string Summary(unsigned name, double hours, const report::TextStyle& style) {
+    return common::WideToUtf8(resources::PlainStringIn(style.languageCode, name) + L" " +
+                              report::FormatClockTime(hours, style.twelveHourClock));
 }
 
 }  // namespace
 
-std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,
-                                      const std::vector<std::string>& kinds, bool twelveHourClock) {
+std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days, const zones::Zone& zone,
+                                      const std::vector<std::string>& kinds, const report::TextStyle& style) {
     const auto asked = [&](const char* kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); };
     std::vector<CalendarEvent> events;
     for (const almanac::SpanDay& day : days) {
@@ -57,7 +58,7 @@ std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days,
         if (r.ephemerisValid) {
             for (const ReportEvent& event : kReportEvents) {
                 if (!asked(event.kind) || !event.Occurs(r)) continue;
-                CalendarEvent calendarEvent{r.date, event.uidPart, {}, Summary(event.name, event.Hours(r), twelveHourClock)};
+                CalendarEvent calendarEvent{r.date, event.uidPart, {}, Summary(event.name, event.Hours(r), style)};
                 if (report::EventInstant(zone.rule, r.date, event.Hours(r), calendarEvent.universal)) {
                     events.push_back(std::move(calendarEvent));
                 }
@@ -65,7 +66,7 @@ std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days,
         }
         if (day.phase && asked("phases")) {
             events.push_back({r.date, "phase", day.phase->universal,
-                              common::WideToUtf8(almanac::PrincipalPhaseText(*day.phase, twelveHourClock))});
+                              common::WideToUtf8(almanac::PrincipalPhaseText(*day.phase, style))});
         }
     }
     return events;

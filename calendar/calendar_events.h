@@ -20,7 +20,7 @@ struct CalendarEvent {
 // The events of the kinds asked for (sunrise, sunset, civil, nautical, astronomical, moonrise,
 // moonset, phases; a twilight gives its begin and its end), day by day in the order of the kinds. An event that does not
 // occur on a day, or whose instant cannot be computed, is left out.
-std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,
-                                      const std::vector<std::string>& kinds, bool twelveHourClock);
+std::vector<CalendarEvent> SpanEvents(const std::vector<almanac::SpanDay>& days, const zones::Zone& zone,
+                                      const std::vector<std::string>& kinds, const report::TextStyle& style);
 
 }  // namespace calendar

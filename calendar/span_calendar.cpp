@@ -31,7 +31,7 @@ std::string Degrees(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string Uid(const CalendarEvent& event, const CalendarPlace& place) {
+std::string Uid(const CalendarEvent& event, const places::Observer& place) {
     char date[16];
     std::snprintf(date, sizeof date, "%04u%02u%02u", static_cast<unsigned>(event.date.year),
                   static_cast<unsigned>(event.date.month), static_cast<unsigned>(event.date.day));
@@ -45,20 +45,20 @@ struct ComponentFree {
 
 }  // namespace
 
-std::string SpanCalendar(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,
-                         const CalendarPlace& place, const std::vector<std::string>& events, bool twelveHourClock) {
+std::string SpanCalendar(const std::vector<almanac::SpanDay>& days, const places::Observer& place,
+                         const std::vector<std::string>& events, const report::TextStyle& style) {
     std::unique_ptr<icalcomponent, ComponentFree> file(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(file.get(), icalproperty_new_prodid("-//Qelt//Almanaxium//EN"));
     icalcomponent_add_property(file.get(), icalproperty_new_version("2.0"));
     // One stamp for the whole file: the moment it was made.
     const icaltimetype stamp = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
-    for (const CalendarEvent& event : SpanEvents(days, zone, events, twelveHourClock)) {
+    for (const CalendarEvent& event : SpanEvents(days, place.zone, events, style)) {
         icalcomponent* vevent = icalcomponent_new(ICAL_VEVENT_COMPONENT);
         icalcomponent_add_property(vevent, icalproperty_new_uid(Uid(event, place).c_str()));
         icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
         icalcomponent_add_property(vevent, icalproperty_new_dtstart(UtcTime(event.universal)));
         icalcomponent_add_property(vevent, icalproperty_new_summary(event.summary.c_str()));
-        icalcomponent_add_property(vevent, icalproperty_new_location(place.location.c_str()));
+        icalcomponent_add_property(vevent, icalproperty_new_location(place.name.c_str()));
         icalcomponent_add_property(vevent, icalproperty_new_geo({place.latitudeDeg, place.longitudeDeg}));
         // An instant, not a stretch of time: it does not block the day.
         icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));

@@ -87,8 +87,8 @@ std::vector<double> Occurring(std::initializer_list<report::DayEvent> events,
     return hours;
 }
 
-std::wstring Caption(unsigned id) {
-    std::wstring text = resources::LoadLocalizedString(id);
+std::wstring Caption(const report::TextStyle& style, unsigned id) {
+    std::wstring text = resources::LocalizedStringIn(style.languageCode, id);
     while (!text.empty() && (text.back() == L':' || text.back() == L' ')) text.pop_back();
     return text;
 }
@@ -105,13 +105,14 @@ double ElapsedHoursOf(double reportHours, const almanac::AlmanacDay& day, const 
 }
 
 DayChart MakeDayChart(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                      const almanac::DayZone& zone, bool twelveHourClock,
+                      const zones::Zone& zone, const report::TextStyle& style,
                       const std::optional<astro::CivilDateTime>& nowUt) {
+    const bool twelveHourClock = style.twelveHourClock;
     DayChart chart;
-    chart.sunName = resources::LoadLocalizedString(resources::kTextChartSun);
-    chart.moonName = resources::LoadLocalizedString(resources::kTextChartMoon);
-    chart.goldenHourName = Caption(resources::kCaptionGoldenHour);
-    chart.blueHourName = Caption(resources::kCaptionBlueHour);
+    chart.sunName = resources::LocalizedStringIn(style.languageCode, resources::kTextChartSun);
+    chart.moonName = resources::LocalizedStringIn(style.languageCode, resources::kTextChartMoon);
+    chart.goldenHourName = Caption(style, resources::kCaptionGoldenHour);
+    chart.blueHourName = Caption(style, resources::kCaptionBlueHour);
     if (!light.valid || light.samples.empty()) return chart;
     chart.valid = true;
     chart.dayHours = light.dayHours;

@@ -61,7 +61,7 @@ struct DayChart {
 
 // The chart of the day. nowUt, when given and within the day, places the line of the present.
 DayChart MakeDayChart(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                      const almanac::DayZone& zone, bool twelveHourClock,
+                      const zones::Zone& zone, const report::TextStyle& style,
                       const std::optional<astro::CivilDateTime>& nowUt = std::nullopt);
 
 // A time of the report (hours of the selected date on the zone's clock, at the report's offset) on

@@ -10,7 +10,8 @@
 #include "batch_line.h"
 #include "json_writer.h"
 #include "program/interface_language.h"
-#include "report/clock_setting.h"
+#include "cli_request.h"
+#include "zones/zone_names_icu.h"
 #include "report_output.h"
 
 namespace cli {
@@ -27,36 +28,29 @@ bool SameLanguage(const program::InterfaceLanguage& a, const program::InterfaceL
 class BatchAnswerer {
 public:
     // The answer's line, with its line feed; `refused` tells whether it is an error object.
+    explicit BatchAnswerer(bool twelveHourClock) : m_twelveHourClock(twelveHourClock) {}
+
     std::string Answer(std::string_view line, std::size_t number, bool& refused) {
         const BatchLineResult parsed = ParseBatchLine(line);
         refused = !parsed.ok;
         if (!parsed.ok) return ErrorLine(number, parsed.error);
-
         const CliOptions& options = parsed.request;
         Use(options.languageCode.empty() ? EnvironmentLanguage()
                                          : program::InterfaceLanguageFromName(options.languageCode));
-        const almanac::DayRequest request = DayRequestOf(options);
-        std::optional<almanac::DayZone> zone;
-        if (request.offsetHours) {
-            zone = almanac::FixedOffsetZone(*request.offsetHours);
-        } else {
-            zone = almanac::FindZone(CatalogueOf(m_applied->languageCode), request.zoneKey);
-            if (!zone) {
-                refused = true;
-                return ErrorLine(number, "unknown zone " + QuoteArgument(request.zoneKey) +
-                                             " (a name of the system's zone.tab, such as "
-                                             "Europe/Berlin, or UTC)");
-            }
+        const auto request = ResolveRequest(options, {m_applied->languageCode, m_twelveHourClock},
+                                            [this](const std::string& code) -> const auto& { return CatalogueOf(code); });
+        if (!request) {
+            refused = true;
+            return ErrorLine(number, "unknown zone " + UnknownZoneReason(options));
         }
-        almanac::AlmanacDay day;  // afresh: a day keeps values the engine does not give anew
-        if (!almanac::ComputeAlmanacDay(request.date, request.latitudeDeg, request.longitudeDeg, *zone,
-                                        m_twelveHourClock, day)) {
+        const std::optional<almanac::AlmanacDay> day =
+            almanac::ComputeAlmanacDay(request->date, request->observer, request->style);
+        if (!day) {
             refused = true;
             return ErrorLine(number, "the date has no calendar date on this computer");
         }
-        const almanac::DayLight light =
-            almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
-        return DayJson(day, light, *zone, true);
+        const almanac::DayLight light = almanac::ComputeDayLight(*day, request->observer);
+        return DayJson(*day, light, request->observer.zone, true);
     }
 
 private:
@@ -89,7 +83,7 @@ private:
     const std::vector<zones::TimeZoneEntry>& CatalogueOf(const std::string& languageCode) {
         auto found = m_catalogues.find(languageCode);
         if (found == m_catalogues.end()) {
-            found = m_catalogues.emplace(languageCode, almanac::LoadZoneCatalogue(languageCode)).first;
+            found = m_catalogues.emplace(languageCode, zones::LoadZoneCatalogue(languageCode)).first;
         }
         return found->second;
     }
@@ -97,14 +91,14 @@ private:
     std::optional<program::InterfaceLanguage> m_environment;
     std::optional<program::InterfaceLanguage> m_applied;
     std::map<std::string, std::vector<zones::TimeZoneEntry>> m_catalogues;
-    const bool m_twelveHourClock = report::UserUses12HourClock();  // the user's, not the language's
+    const bool m_twelveHourClock;  // the user's, not the language's
 };
 
 }  // namespace
 
-BatchSummary RunBatch(std::istream& in, std::ostream& out) {
+BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock) {
     BatchSummary summary;
-    BatchAnswerer answerer;
+    BatchAnswerer answerer(twelveHourClock);
     std::streambuf& input = *in.rdbuf();
     std::string line;
     line.reserve(256);

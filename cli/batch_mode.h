@@ -18,6 +18,7 @@ struct BatchSummary {
 // {"line": N, "error": REASON} for a bad one (N counts from 1). A last line without a line feed is
 // answered too. The output is flushed whenever the input has nothing more at hand, so that a
 // program that writes a line and waits gets its answer.
-BatchSummary RunBatch(std::istream& in, std::ostream& out);
+// The times are written on the 12-hour clock when twelveHourClock is true.
+BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock);
 
 }  // namespace cli

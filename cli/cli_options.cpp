@@ -361,15 +361,4 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     return result;
 }
 
-almanac::DayRequest DayRequestOf(const CliOptions& options) {
-    almanac::DayRequest request;
-    request.date = {static_cast<std::uint16_t>(options.year), static_cast<std::uint16_t>(options.month),
-                    static_cast<std::uint16_t>(options.day)};
-    request.latitudeDeg = options.latitudeDeg;
-    request.longitudeDeg = options.longitudeDeg;
-    request.zoneKey = options.zoneName;
-    if (options.hasOffset) request.offsetHours = options.offsetHours;
-    return request;
-}
-
 }  // namespace cli

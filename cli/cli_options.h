@@ -60,7 +60,4 @@ std::string QuoteArgument(std::string_view argument);
 // The usage text printed for --help.
 const char* CliUsage();
 
-// The day the options ask for.
-almanac::DayRequest DayRequestOf(const CliOptions& options);
-
 }  // namespace cli

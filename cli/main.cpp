@@ -12,6 +12,8 @@
 #include "chart/chart_drawing.h"
 #include "batch_mode.h"
 #include "cli_options.h"
+#include "cli_request.h"
+#include "zones/zone_names_icu.h"
 #include "program/command_words.h"
 #include "program/interface_language.h"
 #include "report/clock_setting.h"
@@ -42,10 +44,10 @@ int Print(const std::string& output) {
 }
 
 // Every line answered: 0; any line refused: 1, after all the others were answered.
-int AnswerBatch() {
+int AnswerBatch(bool twelveHourClock) {
     std::ios::sync_with_stdio(false);  // the streams' own buffers, not a stdio call per byte
     errno = 0;
-    const cli::BatchSummary summary = cli::RunBatch(std::cin, std::cout);
+    const cli::BatchSummary summary = cli::RunBatch(std::cin, std::cout, twelveHourClock);
     if (!summary.written) return WriteFailed();
     return summary.refused == 0 ? 0 : 1;
 }
@@ -59,44 +61,37 @@ int main(int argc, char** argv) {
     const cli::CliOptions& options = parsed.options;
     if (options.help) return Print(cli::CliUsage());
     if (options.version) return Print(program::VersionLine("almanaxium-cli"));
-    if (options.batch) return AnswerBatch();
+    // The user's clock, not the language's: read once, here.
+    const bool twelveHourClock = report::UserUses12HourClock();
+    if (options.batch) return AnswerBatch(twelveHourClock);
 
     const program::InterfaceLanguage language =
         options.languageCode.empty() ? program::ChooseInterfaceLanguage()
                                      : program::InterfaceLanguageFromName(options.languageCode);
     if (!options.languageCode.empty()) program::ApplyInterfaceLanguage(language);
-
-    const almanac::DayRequest request = cli::DayRequestOf(options);
-    std::optional<almanac::DayZone> zone;
-    if (request.offsetHours) {
-        zone = almanac::FixedOffsetZone(*request.offsetHours);
-    } else {
-        zone = almanac::FindZone(almanac::LoadZoneCatalogue(language.languageCode), request.zoneKey);
-        if (!zone) {
-            return Refuse("unknown time zone " + cli::QuoteArgument(request.zoneKey) +
-                          " (a name of the system's zone.tab, such as Europe/Berlin, or UTC)");
-        }
-    }
+    std::vector<zones::TimeZoneEntry> catalogue;  // read only for a request that names a zone
+    const auto request = cli::ResolveRequest(
+        options, {language.languageCode, twelveHourClock},
+        [&](const std::string& languageCode) -> const std::vector<zones::TimeZoneEntry>& {
+            catalogue = zones::LoadZoneCatalogue(languageCode);
+            return catalogue;
+        });
+    if (!request) return Refuse("unknown time zone " + cli::UnknownZoneReason(options));
+    const places::Observer& observer = request->observer;
 
     if (options.span) {
-        const std::vector<almanac::SpanDay> days =
-            almanac::ComputeSpan(*options.span, request.latitudeDeg, request.longitudeDeg, *zone,
-                                 report::UserUses12HourClock());
-        return Print(cli::SpanOutput(days, *zone, options));
+        const std::vector<almanac::SpanDay> days = almanac::ComputeSpan(*options.span, observer, request->style);
+        return Print(cli::SpanOutput(days, observer, request->style, options));
     }
-
-    almanac::AlmanacDay day;
-    if (!almanac::ComputeAlmanacDay(request.date, request.latitudeDeg, request.longitudeDeg, *zone,
-                                    report::UserUses12HourClock(), day)) {
+    const std::optional<almanac::AlmanacDay> day = almanac::ComputeAlmanacDay(request->date, observer, request->style);
+    if (!day) {
         std::fprintf(stderr, "almanaxium-cli: the date has no calendar date on this computer\n");
         return 1;
     }
-
-    const almanac::DayLight light =
-        almanac::ComputeDayLight(day, request.latitudeDeg, request.longitudeDeg, *zone);
+    const almanac::DayLight light = almanac::ComputeDayLight(*day, observer);
     if (!options.chartPath.empty()) {
         const chart::DayChart drawn =
-            chart::MakeDayChart(day, light, *zone, report::UserUses12HourClock(), almanac::NowUt());
+            chart::MakeDayChart(*day, light, observer.zone, request->style, almanac::NowUt());
         const std::string fault =
             chart::WriteDayChartFile(options.chartPath, options.chartWidth, options.chartHeight, drawn);
         if (!fault.empty()) {
@@ -104,5 +99,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return Print(options.json ? cli::DayJson(day, light, *zone, false) : cli::ReportRows(day, light, *zone));
+    return Print(options.json ? cli::DayJson(*day, light, observer.zone, false)
+                              : cli::ReportRows(*day, light, observer.zone, request->style));
 }

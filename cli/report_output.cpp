@@ -5,11 +5,11 @@
 
 #include "common/utf8_text.h"
 #include "ephemeris_json.h"
-#include "report/clock_setting.h"
 #include "report/phase_picture.h"
 #include "report/value_formatting.h"
 #include "almanac/day_light_rows.h"
 #include "almanac/report_fields.h"
+#include "report_lines.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 
@@ -62,7 +62,7 @@ void WriteText(JsonWriter& json, const char* name, const std::wstring& text, boo
 
 }  // namespace
 
-void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const almanac::DayZone& zone) {
+void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const zones::Zone& zone) {
     const report::DayReport& r = day.report;
     const bool valid = r.ephemerisValid;
     json.Key("report");
@@ -199,9 +199,9 @@ std::wstring AlignedLines(const std::vector<Line>& lines, std::size_t& captionWi
 }
 
 // The day's light below the report, the captions of its periods' rows indented.
-std::vector<Line> LightLines(const almanac::DayLight& light) {
+std::vector<Line> LightLines(const almanac::DayLight& light, const report::TextStyle& style) {
     std::vector<Line> lines;
-    for (const almanac::LightRow& row : almanac::DayLightRows(light, report::UserUses12HourClock())) {
+    for (const almanac::LightRow& row : almanac::DayLightRows(light, style)) {
         lines.push_back({(row.indented ? L"  " : L"") + row.caption, row.value, row.second, true});
     }
     return lines;
@@ -210,7 +210,7 @@ std::vector<Line> LightLines(const almanac::DayLight& light) {
 }  // namespace
 
 std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                    const almanac::DayZone& zone, bool oneLine) {
+                    const zones::Zone& zone, bool oneLine) {
     JsonWriter json(oneLine);
     json.BeginObject();
     WriteEphemerisMembers(json, day.ephemeris, day.phases);
@@ -221,24 +221,26 @@ std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayLight& lig
 }
 
 std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                       const almanac::DayZone& zone) {
+                       const zones::Zone& zone, const report::TextStyle& style) {
     using namespace almanac;
     const report::DayReport& r = day.report;
+    auto text = [&](unsigned id) { return resources::LocalizedStringIn(style.languageCode, id); };
     std::vector<Line> lines(kLineCount);
-    lines[kZoneListLine] = {resources::LoadLocalizedString(resources::kCaptionTimeZone), zone.listText, L"", true};
+    lines[kZoneListLine] = {text(resources::kCaptionTimeZone), zone.listText, L"", true};
     lines[kZoneLabelLine] = {L"", day.zoneLabel, L"", true};
     if (r.ephemerisValid) {
-        lines[kTwilightHeadingLine] = {resources::LoadLocalizedString(resources::kCaptionTwilight), L"", L"", true};
+        lines[kTwilightHeadingLine] = {text(resources::kCaptionTwilight), L"", L"", true};
     }
     for (const ReportField& field : ReportFields()) {
-        if (!HasValue(field, r)) continue;
-        Line& line = lines[static_cast<std::size_t>(field.line)];
+        const FieldLine* place = FieldLineOf(field.key);
+        if (place == nullptr || !HasValue(field, r)) continue;
+        Line& line = lines[static_cast<std::size_t>(place->line)];
         line.shown = true;
-        const std::wstring caption = field.captionId != 0 ? resources::LoadLocalizedString(field.captionId) : L"";
-        if (field.secondColumn) {
+        const std::wstring caption = field.captionId != 0 ? text(field.captionId) : L"";
+        if (place->secondColumn) {
             line.second = (caption.empty() ? L"" : caption + L" ") + day.texts.*field.text;
         } else {
-            const bool indented = field.line >= kFirstTwilightLine && field.line <= kLastTwilightLine;
+            const bool indented = place->line >= kFirstTwilightLine && place->line <= kLastTwilightLine;
             line.caption = (indented ? L"  " : L"") + caption;
             line.value = day.texts.*field.text;
         }
@@ -251,7 +253,7 @@ std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayLight& 
     std::size_t captionWidth = 0;
     std::size_t valueWidth = 0;
     std::wstring out = AlignedLines(lines, captionWidth, valueWidth);
-    out += AlignedLines(LightLines(light), captionWidth, valueWidth);
+    out += AlignedLines(LightLines(light, style), captionWidth, valueWidth);
     return WideToUtf8(out);
 }
 

@@ -10,7 +10,7 @@
 namespace cli {
 
 // "report", "texts", "phasePicture" and "zone" into the open object.
-void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const almanac::DayZone& zone);
+void WriteReportMembers(JsonWriter& json, const almanac::AlmanacDay& day, const zones::Zone& zone);
 
 // "goldenHour", "blueHour", "polar", "whiteNight" and "samples" into the open object; nothing for a
 // day without engine values.
@@ -19,11 +19,11 @@ void WriteLightMembers(JsonWriter& json, const almanac::DayLight& light);
 // The whole JSON object of a day, as --json prints it: over lines, or on one (a line of JSON lines).
 // The day's light comes last, after every member of the report.
 std::string DayJson(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                    const almanac::DayZone& zone, bool oneLine);
+                    const zones::Zone& zone, bool oneLine);
 
 // The window's captions in the interface language beside the values, in the window's order, then
 // the rows of the day's light.
 std::string ReportRows(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                       const almanac::DayZone& zone);
+                       const zones::Zone& zone, const report::TextStyle& style);
 
 }  // namespace cli

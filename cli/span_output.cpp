@@ -1,14 +1,12 @@
 #include "span_output.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cwchar>
 
 #include "almanac/span_csv.h"
 #include "almanac/span_table.h"
 #include "calendar/span_calendar.h"
 #include "common/utf8_text.h"
-#include "report/clock_setting.h"
 #include "report_output.h"
 
 namespace cli {
@@ -22,19 +20,11 @@ std::size_t TerminalWidth(const std::wstring& text) {
     return width;
 }
 
-// A coordinate as short as it reads back, with a point whatever the process locale: 52.52, not
-// 52.520000 or 52,52.
-std::string ShortDegrees(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
 }  // namespace
 
-std::string SpanTableText(const std::vector<almanac::SpanDay>& days, bool twelveHourClock) {
-    std::vector<almanac::SpanTableCells> lines = {almanac::SpanTableHeadings()};
-    for (const almanac::SpanDay& day : days) lines.push_back(almanac::SpanTableRowOf(day, twelveHourClock).cells);
+std::string SpanTableText(const std::vector<almanac::SpanDay>& days, const report::TextStyle& style) {
+    std::vector<almanac::SpanTableCells> lines = {almanac::SpanTableHeadings(style)};
+    for (const almanac::SpanDay& day : days) lines.push_back(almanac::SpanTableRowOf(day, style).cells);
     std::array<std::size_t, almanac::kSpanTableColumns> widths{};
     for (const almanac::SpanTableCells& cells : lines) {
         for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], TerminalWidth(cells[i]));
@@ -54,29 +44,21 @@ std::string SpanTableText(const std::vector<almanac::SpanDay>& days, bool twelve
     return common::WideToUtf8(text);
 }
 
-std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, double latitudeDeg,
-                          double longitudeDeg, const almanac::DayZone& zone) {
+std::string SpanJsonLines(const std::vector<almanac::SpanDay>& days, const places::Observer& observer) {
     std::string lines;
     for (const almanac::SpanDay& day : days) {
-        const almanac::DayLight light = almanac::ComputeDayLight(day.day, latitudeDeg, longitudeDeg, zone);
-        lines += DayJson(day.day, light, zone, true);
+        const almanac::DayLight light = almanac::ComputeDayLight(day.day, observer);
+        lines += DayJson(day.day, light, observer.zone, true);
     }
     return lines;
 }
 
-std::string SpanOutput(const std::vector<almanac::SpanDay>& days, const almanac::DayZone& zone,
-                       const CliOptions& options) {
+std::string SpanOutput(const std::vector<almanac::SpanDay>& days, const places::Observer& observer,
+                       const report::TextStyle& style, const CliOptions& options) {
     if (options.format == "csv") return almanac::SpanCsv(days);
-    if (options.format == "jsonl") {
-        return SpanJsonLines(days, options.latitudeDeg, options.longitudeDeg, zone);
-    }
-    if (options.format == "ics") {
-        // The command line knows no place name: the coordinates stand for it.
-        const calendar::CalendarPlace place{options.latitudeDeg, options.longitudeDeg,
-                                            ShortDegrees(options.latitudeDeg) + ", " + ShortDegrees(options.longitudeDeg)};
-        return calendar::SpanCalendar(days, zone, place, options.events, report::UserUses12HourClock());
-    }
-    return SpanTableText(days, report::UserUses12HourClock());
+    if (options.format == "jsonl") return SpanJsonLines(days, observer);
+    if (options.format == "ics") return calendar::SpanCalendar(days, observer, options.events, style);
+    return SpanTableText(days, style);
 }
 
 }  // namespace cli

@@ -28,9 +28,11 @@ bool RiseRowFirst(const DayEvent& rise, const DayEvent& set) {
 
 }  // namespace
 
-bool ComputeDayReport(const astro::CalendarDate& date, double latitudeDeg, double longitudeDeg,
-                      const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
-                      astro::PhaseDates& phases, DayReport& report) {
+bool ComputeDayReport(const astro::CalendarDate& date, const places::Observer& observer,
+                      astro::DayEphemeris& ephemeris, astro::PhaseDates& phases, DayReport& report) {
+    const double latitudeDeg = observer.latitudeDeg;
+    const double longitudeDeg = observer.longitudeDeg;
+    const zones::TimeZoneInformation& zoneRule = observer.zone.rule;
     if (!astro::IsValidDate(date.year, date.month, date.day)) return false;
     DayReport r = report;
     r.date = date;

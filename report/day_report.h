@@ -7,6 +7,7 @@
 #pragma once
 
 #include "astro/astronomy.h"
+#include "places/observer.h"
 #include "zones/time_zone_rule.h"
 
 namespace report {
@@ -65,12 +66,11 @@ struct DayReport {
     bool fullMoonFirst = false;  // the full Moon falls on an earlier UT calendar day
 };
 
-// Computes the report of the selected date, a place in degrees and a zone rule. Refills the caller's
-// DayEphemeris and the next phases (UT). Fields the engine cannot compute for the date keep the
-// values the report held. Returns false, computing nothing, when the date does not exist.
-bool ComputeDayReport(const astro::CalendarDate& date, double latitudeDeg, double longitudeDeg,
-                      const zones::TimeZoneInformation& zoneRule, astro::DayEphemeris& ephemeris,
-                      astro::PhaseDates& phases, DayReport& report);
+// Computes the report of the selected date for an observer (the place and its zone's rule). Refills
+// the caller's DayEphemeris and the next phases (UT). Fields the engine cannot compute for the date
+// keep the values the report held. Returns false, computing nothing, when the date does not exist.
+bool ComputeDayReport(const astro::CalendarDate& date, const places::Observer& observer,
+                      astro::DayEphemeris& ephemeris, astro::PhaseDates& phases, DayReport& report);
 
 // The UT instant of an event time of the report (decimal hours of the date on the zone's clock),
 // to the second, as the report takes it; false when the time is no finite number or the date is

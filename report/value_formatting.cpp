@@ -105,7 +105,8 @@ std::wstring FormatPickerDate(int year, int month, int day) {
     return Strftime(L"%x", CalendarTm(year, month, day, 0, 0, 0));
 }
 
-DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
+DayReportTexts FormatDayReport(const DayReport& r, const TextStyle& style) {
+    const bool twelveHourClock = style.twelveHourClock;
     DayReportTexts texts;
     texts.date = FormatPickerDate(r.date.year, r.date.month, r.date.day);
     texts.nextNewMoon = FormatPhaseDate(r.nextNewMoon);
@@ -136,7 +137,7 @@ DayReportTexts FormatDayReport(const DayReport& r, bool twelveHourClock) {
         r.moonCulmination.occurs ? Degrees(L"%.1f\u00B0", r.moonDeclination) : kNoValue;
 
     texts.visibility = Printf(L"%d%%", VisiblePercent(r.illuminatedFraction));
-    texts.phase = resources::LoadPlainString(resources::kTextFirstPhase + static_cast<unsigned>(r.phaseIndex));
+    texts.phase = resources::PlainStringIn(style.languageCode, resources::kPhaseNameIds[r.phaseIndex & 7]);
     texts.dayLength = FormatDayLength(r.dayLengthHours);
 
     auto twilight = [&](const TwilightSpan& span, std::wstring& begin, std::wstring& end) {

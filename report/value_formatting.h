@@ -6,6 +6,7 @@
 #include <string>
 
 #include "day_report.h"
+#include "text_style.h"
 
 namespace report {
 
@@ -62,6 +63,6 @@ struct DayReportTexts {
 
 // The texts of a report. When the engine declined the date, the texts of its values (sunrise to the
 // twilights) are left empty: the window keeps what it showed before.
-DayReportTexts FormatDayReport(const DayReport& report, bool twelveHourClock);
+DayReportTexts FormatDayReport(const DayReport& report, const TextStyle& style);
 
 }  // namespace report

@@ -1,5 +1,5 @@
 // The control ids of the main window's template (dialogs/main_window_103.dlg), which the window
-// keeps as its window ids and the report's field table names.
+// keeps as its window ids, and the value control of each field of the day report.
 #pragma once
 
 #include "resources/dialog_template.h"
@@ -125,6 +125,38 @@ inline constexpr CaptionText kMainWindowCaptions[] = {
     {kTableButton, kTextTableButton},
     {kChartButton, kTextChartButton},
     {kUpdateButton, kTextCheckForUpdate},
+};
+
+// The value control that shows each field of the day report, by the field's key.
+struct ReportValueControl {
+    const char* fieldKey;
+    int control;
+};
+inline constexpr ReportValueControl kReportValueControls[] = {
+    {"sunrise", kSunriseValue},
+    {"sunset", kSunsetValue},
+    {"sunriseAzimuth", kSunriseAzimuthValue},
+    {"sunsetAzimuth", kSunsetAzimuthValue},
+    {"sunCulmination", kSunCulminationValue},
+    {"sunDeclination", kSunDeclinationValue},
+    {"equationOfTime", kEquationOfTimeValue},
+    {"moonrise", kMoonriseValue},
+    {"moonset", kMoonsetValue},
+    {"moonriseAzimuth", kMoonriseAzimuthValue},
+    {"moonsetAzimuth", kMoonsetAzimuthValue},
+    {"moonCulmination", kMoonCulminationValue},
+    {"moonDeclination", kMoonDeclinationValue},
+    {"visibility", kVisibilityValue},
+    {"phase", kPhaseValue},
+    {"dayLength", kDayLengthValue},
+    {"astronomicalTwilightBegin", kAstronomicalBeginValue},
+    {"astronomicalTwilightEnd", kAstronomicalEndValue},
+    {"nauticalTwilightBegin", kNauticalBeginValue},
+    {"nauticalTwilightEnd", kNauticalEndValue},
+    {"civilTwilightBegin", kCivilBeginValue},
+    {"civilTwilightEnd", kCivilEndValue},
+    {"nextNewMoon", kNextNewMoonValue},
+    {"nextFullMoon", kNextFullMoonValue},
 };
 
 }  // namespace resources

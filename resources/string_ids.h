@@ -10,8 +10,7 @@ enum StringId : unsigned {
     kTextUpdateFailed = 103,         // with the error code as %1!d!
     kTextNoNewVersion = 104,
     kTextFeedbackAddress = 105,
-    kTextFirstPhase = 106,           // the eight phase names, new Moon first
-    kTextPhaseNewMoon = 106,
+    kTextPhaseNewMoon = 106,         // the eight phase names, in kPhaseNameIds
     kTextPhaseWaxingCrescent = 107,
     kTextPhaseFirstQuarter = 108,
     kTextPhaseWaxingGibbous = 109,
@@ -123,7 +122,7 @@ enum StringId : unsigned {
     kCaptionMorning = 1037,
     kCaptionEvening = 1038,
     kCaptionWhiteNight = 1039,
-    kTextNoAstronomicalNight = 1040,  // the white nights, in the order of almanac::WhiteNight
+    kTextNoAstronomicalNight = 1040,  // the white nights
     kTextNoNauticalNight = 1041,
     kTextNoCivilNight = 1042,
     kCaptionPolarDayUntil = 1043,
@@ -134,6 +133,18 @@ enum StringId : unsigned {
     // The chart window and the main window's button that opens it.
     kTextChartButton = 1047,
     kTextChartTitle = 1048,
+};
+
+// The eight phase names in the order of the phase index, new Moon first.
+inline constexpr StringId kPhaseNameIds[8] = {
+    kTextPhaseNewMoon,     kTextPhaseWaxingCrescent, kTextPhaseFirstQuarter, kTextPhaseWaxingGibbous,
+    kTextPhaseFullMoon,    kTextPhaseWaningGibbous,  kTextPhaseLastQuarter,  kTextPhaseWaningCrescent,
+};
+
+// The headings of a span's table, in the order of its columns.
+inline constexpr StringId kSpanTableHeadingIds[10] = {
+    kTextTableDate,      kTextTableSunrise,  kTextTableSunset,   kTextTableDayLength, kTextTableCivilDawn,
+    kTextTableCivilDusk, kTextTableMoonrise, kTextTableMoonset,  kTextTableVisible,   kTextTablePhase,
 };
 
 // The first and last id of the tables, which hold every id between them.

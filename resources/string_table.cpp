@@ -95,6 +95,18 @@ std::wstring TextOf(const StringTable& table, unsigned id) {
 
 std::wstring LoadPlainString(unsigned id) { return TextOf(StringTableOf(SelectedLanguageCode()), id); }
 
+// A code of none of the five languages reads English, as SelectStringTable chooses it.
+std::wstring PlainStringIn(std::string_view languageCode, unsigned id) {
+    const std::size_t index = LanguageIndex(languageCode);
+    return TextOf(StringTableOf(kLanguages[index < kLanguages.size() ? index : 0]), id);
+}
+
+std::wstring LocalizedStringIn(std::string_view languageCode, unsigned id) {
+    const std::size_t index = LanguageIndex(languageCode);
+    return LocalizedStringFrom(StringTableOf(kLanguages[index < kLanguages.size() ? index : 0]),
+                               StringTableOf("en"), id);
+}
+
 std::wstring LocalizedStringFrom(const StringTable& selected, const StringTable& english,
                                  unsigned id) {
     std::wstring text = TextOf(selected, id);

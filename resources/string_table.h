@@ -32,4 +32,8 @@ std::wstring LocalizedStringFrom(const StringTable& selected, const StringTable&
 // The text in the selected table only: a missing entry gives the empty text.
 std::wstring LoadPlainString(unsigned id);
 
+// The same two lookups in the table of a language named by its code, whatever table is selected.
+std::wstring LocalizedStringIn(std::string_view languageCode, unsigned id);
+std::wstring PlainStringIn(std::string_view languageCode, unsigned id);
+
 }  // namespace resources

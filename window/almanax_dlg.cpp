@@ -7,6 +7,7 @@
 #include <wx/statbmp.h>
 
 #include "framework/accessible_names.h"
+#include "zones/zone_names_icu.h"
 #include "framework/date_picker.h"
 #include "framework/dialog_looks.h"
 #include "framework/resource_bitmaps.h"
@@ -17,6 +18,7 @@
 #include "settings/window_session.h"
 #include "report/clock_setting.h"
 #include "almanac/report_fields.h"
+#include "common/utf8_text.h"
 #include "report/phase_picture.h"
 #include "resources/string_table.h"
 #include "resources/string_ids.h"
@@ -31,7 +33,9 @@ CAlmanaxDlg::CAlmanaxDlg(std::string programFolder)
     m_icons = framework::LoadProgramIcons();
     BindCaptions(resources::kMainWindowCaptions);
     for (const almanac::ReportField& field : almanac::ReportFields()) {
-        if (field.valueControl != 0) BindText(field.valueControl, &(m_day.texts.*field.text));
+        for (const resources::ReportValueControl& value : resources::kReportValueControls) {
+            if (std::string_view(value.fieldKey) == field.key) BindText(value.control, &(m_day.texts.*field.text));
+        }
     }
     BindText(kStateCaption, &m_stateCaption);
     BindText(kZoneCaption, &m_zoneCaptionText);
@@ -102,7 +106,7 @@ bool CAlmanaxDlg::OnInitDialog() {
         for (framework::SwappingRows* rows : {&m_placeRows, &m_moonRows, &m_phaseRows}) rows->Capture(*this);
     });
 
-    m_zoneSelection = zones::ZoneSelection(almanac::LoadZoneCatalogue(m_languageCode));
+    m_zoneSelection = zones::ZoneSelection(zones::LoadZoneCatalogue(m_languageCode));
 
     framework::UseWhiteBackground(*this, true);
     SetIcons(m_icons);
@@ -119,6 +123,7 @@ void CAlmanaxDlg::ChooseInterfaceLanguage() {
     const program::InterfaceLanguage language = program::ChooseInterfaceLanguage();
     framework::UseToolkitLocale(language.localeName);
     m_languageCode = language.languageCode;
+    m_style = report::TextStyle{m_languageCode, report::UserUses12HourClock()};
 }
 
 // The picture that showed before is released when the control and this window let go of it, so
@@ -132,10 +137,10 @@ void CAlmanaxDlg::ShowPhasePicture(int pictureId) {
 
 void CAlmanaxDlg::RefreshReport() {
     SetPickerDate(m_selectedDate);
-    almanac::DayZone zone;
-    zone.rule = GetSelectedTimeZone();
-    if (almanac::ComputeAlmanacDay(m_selectedDate, Latitude(), Longitude(), zone,
-                                   report::UserUses12HourClock(), m_day)) {
+    const places::Observer observer = Observer();
+    if (std::optional<almanac::AlmanacDay> day = almanac::ComputeAlmanacDay(m_selectedDate, observer, m_style)) {
+        // A year the engine does not compute keeps the values shown beside the new date.
+        m_day = almanac::KeepShownValues(m_day, std::move(*day));
         const report::DayReport& r = m_day.report;
         if (r.ephemerisValid) {
             m_moonRows.Show(*this, !r.moonRiseRowFirst);
@@ -145,7 +150,7 @@ void CAlmanaxDlg::RefreshReport() {
         }
         m_phaseRows.Show(*this, r.fullMoonFirst);
     }
-    ShowTimeZoneName();
+    ShowTimeZoneName(observer.zone);
     WriteBoundTexts();
     RefreshChart();
     ++m_refreshCount;
@@ -183,20 +188,25 @@ void CAlmanaxDlg::FillTimeZoneList(int storedPosition) {
     m_timeZoneList.SetSelection(m_zoneSelection.InitialPosition(storedPosition));
 }
 
-zones::TimeZoneInformation CAlmanaxDlg::GetSelectedTimeZone() const {
-    return m_zoneSelection.RuleAt(m_timeZoneList.GetSelection());
+// A zone without names (the system's rule, when the list holds no zone) leaves the label as it was.
+void CAlmanaxDlg::ShowTimeZoneName(const zones::Zone& zone) {
+    if (const auto label = zone.LabelOn(m_day.report.date)) m_zoneCaptionText = *label;
 }
 
-void CAlmanaxDlg::ShowTimeZoneName() {
-    if (const auto label = m_zoneSelection.LabelAt(m_timeZoneList.GetSelection(), m_day.report.date)) {
-        m_zoneCaptionText = *label;
-        WriteBoundTexts();
-    }
-}
+void CAlmanaxDlg::OnTimeZoneChanged() { RefreshReport(); }
 
-void CAlmanaxDlg::OnTimeZoneChanged() {
-    ShowTimeZoneName();
-    RefreshReport();
+places::Observer CAlmanaxDlg::Observer() const {
+    places::Observer observer;
+    observer.latitudeDeg = m_places.Latitude();
+    observer.longitudeDeg = m_places.Longitude();
+    observer.zone = m_zoneSelection.ZoneAt(m_timeZoneList.GetSelection());
+    // A calendar event's location: the city, or the typed coordinates ("-" in the city list).
+    const places::PlaceListItems& cities = m_places.Cities();
+    const bool city = cities.selection >= 0 && cities.selection < static_cast<int>(cities.texts.size()) &&
+                      cities.texts[static_cast<std::size_t>(cities.selection)] != L"-";
+    observer.name = city ? common::WideToUtf8(cities.texts[static_cast<std::size_t>(cities.selection)])
+                         : common::WideToUtf8(m_places.LatitudeText() + L", " + m_places.LongitudeText());
+    return observer;
 }
 
 void CAlmanaxDlg::OnClose() {

@@ -53,6 +53,9 @@ public:
     const astro::CalendarDate& SelectedDate() const { return m_selectedDate; }
     double Latitude() const { return m_places.Latitude(); }
     double Longitude() const { return m_places.Longitude(); }
+    // The place, zone and name chosen: what every computation of the window is for.
+    places::Observer Observer() const;
+    const report::TextStyle& TextStyle() const { return m_style; }
     const report::DayReport& Report() const { return m_day.report; }
     bool MoonRowsSwapped() const { return m_moonRows.Swapped(); }
     bool PhaseRowsSwapped() const { return m_phaseRows.Swapped(); }
@@ -92,8 +95,7 @@ private:
 
     // The time zones.
     void FillTimeZoneList(int storedPosition);
-    zones::TimeZoneInformation GetSelectedTimeZone() const;
-    void ShowTimeZoneName();
+    void ShowTimeZoneName(const zones::Zone& zone);
     void OnTimeZoneChanged();
 
     // The place selection.
@@ -148,6 +150,7 @@ private:
     zones::ZoneSelection m_zoneSelection;
     wxFont m_boldFont;
     std::string m_languageCode;
+    report::TextStyle m_style;  // the interface language and the user's clock, read at the start
     std::string m_programFolder;
     std::string m_givenProgramFolder;
     wxBitmap m_phaseBitmap;

@@ -2,24 +2,12 @@
 // table, and a row chosen there shown here; the chart following the report.
 #include "almanax_dlg.h"
 #include "almanac/day_light.h"
-#include "common/utf8_text.h"
 #include "day_chart_dlg.h"
 #include "month_table_dlg.h"
-#include "report/clock_setting.h"
 
 void CAlmanaxDlg::OnMonthTable() {
-    MonthTablePlace place;
-    place.latitudeDeg = Latitude();
-    place.longitudeDeg = Longitude();
-    place.zone.rule = GetSelectedTimeZone();
-    place.twelveHourClock = report::UserUses12HourClock();
-    // A calendar event's location: the city, or the typed coordinates ("-" in the city list).
-    const places::PlaceListItems& cities = m_places.Cities();
-    const bool city = cities.selection >= 0 && cities.selection < static_cast<int>(cities.texts.size()) &&
-                      cities.texts[static_cast<std::size_t>(cities.selection)] != L"-";
-    place.name = city ? common::WideToUtf8(cities.texts[static_cast<std::size_t>(cities.selection)])
-                      : common::WideToUtf8(m_places.LatitudeText() + L", " + m_places.LongitudeText());
-    MonthTableDlg table(this, std::move(place), m_selectedDate, [this](const astro::CalendarDate& date) { ShowDay(date); });
+    MonthTableDlg table(this, Observer(), m_style, m_selectedDate,
+                        [this](const astro::CalendarDate& date) { ShowDay(date); });
     table.ShowModal();
 }
 
@@ -32,8 +20,7 @@ void CAlmanaxDlg::OnChart() {
 
 void CAlmanaxDlg::RefreshChart() {
     if (m_chartWindow == nullptr || !m_day.report.ephemerisValid) return;
-    almanac::DayZone zone;
-    zone.rule = GetSelectedTimeZone();
-    const almanac::DayLight light = almanac::ComputeDayLight(m_day, Latitude(), Longitude(), zone);
-    m_chartWindow->ShowDay(m_day, light, zone, report::UserUses12HourClock());
+    const places::Observer observer = Observer();
+    const almanac::DayLight light = almanac::ComputeDayLight(m_day, observer);
+    m_chartWindow->ShowDay(m_day, light, observer.zone, m_style);
 }

@@ -31,10 +31,10 @@ DayChartDlg::DayChartDlg(wxWindow* parent)
 }
 
 void DayChartDlg::ShowDay(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                          const almanac::DayZone& zone, bool twelveHourClock) {
-    m_chart = chart::MakeDayChart(day, light, zone, twelveHourClock, almanac::NowUt());
+                          const zones::Zone& zone, const report::TextStyle& style) {
+    m_chart = chart::MakeDayChart(day, light, zone, style, almanac::NowUt());
     std::wstring text;
-    for (const almanac::LightRow& row : almanac::DayLightRows(light, twelveHourClock)) {
+    for (const almanac::LightRow& row : almanac::DayLightRows(light, style)) {
         text += (row.indented ? L"    " : L"") + row.caption;
         if (!row.value.empty()) text += L" " + row.value;
         if (!row.second.empty()) text += L" \u2013 " + row.second;

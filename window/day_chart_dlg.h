@@ -16,7 +16,7 @@ public:
 
     // Shows the chart of a day and its key times.
     void ShowDay(const almanac::AlmanacDay& day, const almanac::DayLight& light,
-                 const almanac::DayZone& zone, bool twelveHourClock);
+                 const zones::Zone& zone, const report::TextStyle& style);
 
     const chart::DayChart& Chart() const { return m_chart; }
     std::wstring KeyTimes() const;

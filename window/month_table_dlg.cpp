@@ -51,11 +51,12 @@ constexpr int kRectangleSettings[] = {settings::kSettingMonthTablePosLeft, setti
 
 }  // namespace
 
-MonthTableDlg::MonthTableDlg(wxWindow* parent, MonthTablePlace place, const astro::CalendarDate& selected,
-                             ShowDay showDay)
+MonthTableDlg::MonthTableDlg(wxWindow* parent, places::Observer observer, report::TextStyle style,
+                             const astro::CalendarDate& selected, ShowDay showDay)
     : wxDialog(parent, wxID_ANY, Text(resources::kTextMonthTableTitle), wxDefaultPosition, wxSize(980, 640),
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_place(std::move(place)),
+      m_observer(std::move(observer)),
+      m_style(std::move(style)),
       m_table(selected, almanac::Today()),
       m_showDay(std::move(showDay)) {
     m_backButton = new wxButton(this, wxID_BACKWARD, Text(resources::kTextPreviousMonth));
@@ -66,7 +67,7 @@ MonthTableDlg::MonthTableDlg(wxWindow* parent, MonthTablePlace place, const astr
     m_store = new MarkedRowsStore;
     m_list->AssociateModel(m_store);
     m_store->DecRef();
-    for (const std::wstring& heading : almanac::SpanTableHeadings()) {
+    for (const std::wstring& heading : almanac::SpanTableHeadings(m_style)) {
         m_list->AppendTextColumn(wxString(heading), wxDATAVIEW_CELL_INERT, wxCOL_WIDTH_AUTOSIZE);
     }
     m_list->SetName(Text(resources::kTextMonthTableTitle));
@@ -147,9 +148,8 @@ void MonthTableDlg::GoOn() {
 }
 
 void MonthTableDlg::ShowMonth() {
-    m_days = almanac::ComputeSpan(m_table.Span(), m_place.latitudeDeg, m_place.longitudeDeg, m_place.zone,
-                                  m_place.twelveHourClock);
-    const std::vector<almanac::SpanTableRow> rows = almanac::MonthTableRows(m_days, m_place.twelveHourClock);
+    m_days = almanac::ComputeSpan(m_table.Span(), m_observer, m_style);
+    const std::vector<almanac::SpanTableRow> rows = almanac::MonthTableRows(m_days, m_style);
     m_list->DeleteAllItems();
     m_store->todayRow = m_table.TodayRow();
     m_store->phaseRows.clear();
@@ -181,9 +181,7 @@ void MonthTableDlg::OnActivated(wxDataViewEvent& event) {
 
 bool MonthTableDlg::ExportTo(const std::string& path, bool calendar) const {
     const std::string text =
-        calendar ? calendar::SpanCalendar(m_days, m_place.zone,
-                                          {m_place.latitudeDeg, m_place.longitudeDeg, m_place.name},
-                                          {"sunrise", "sunset", "phases"}, m_place.twelveHourClock)
+        calendar ? calendar::SpanCalendar(m_days, m_observer, {"sunrise", "sunset", "phases"}, m_style)
                  : almanac::SpanCsv(m_days);
     return common::ReplaceFileWhole(path, text, 0644);
 }

@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "almanac/day_zone.h"
 #include "almanac/month_table.h"
 
 class wxDataViewEvent;
@@ -16,21 +15,13 @@ class wxStaticText;
 class wxButton;
 class MarkedRowsStore;
 
-// What the month table shows of the main window's choice.
-struct MonthTablePlace {
-    double latitudeDeg = 0.0;
-    double longitudeDeg = 0.0;
-    almanac::DayZone zone;
-    std::string name;  // UTF-8: the city, or the typed coordinates; a calendar event's location
-    bool twelveHourClock = false;
-};
-
 class MonthTableDlg : public wxDialog {
 public:
     using ShowDay = std::function<void(const astro::CalendarDate&)>;
     // showDay makes a date the main window's date.
-    MonthTableDlg(wxWindow* parent, MonthTablePlace place, const astro::CalendarDate& selected,
-                  ShowDay showDay);
+    // The observer's name is a calendar event's location.
+    MonthTableDlg(wxWindow* parent, places::Observer observer, report::TextStyle style,
+                  const astro::CalendarDate& selected, ShowDay showDay);
     // Keeps where the table stood, for the next time it opens.
     ~MonthTableDlg() override;
 
@@ -48,7 +39,8 @@ private:
     void OnExport();
     void RestoreRectangle();
 
-    MonthTablePlace m_place;
+    places::Observer m_observer;
+    report::TextStyle m_style;
     almanac::MonthTable m_table;
     std::vector<almanac::SpanDay> m_days;
     ShowDay m_showDay;

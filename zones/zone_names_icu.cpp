@@ -45,4 +45,10 @@ ZoneNameLookup IcuZoneNames(const std::string& languageCode) {
     };
 }
 
+std::vector<TimeZoneEntry> LoadZoneCatalogue(const std::string& languageCode) {
+    std::vector<TimeZoneEntry> catalogue;
+    LoadTimeZones(catalogue, kSystemZoneInfoFolder, IcuZoneNames(languageCode));
+    return catalogue;
+}
+
 }  // namespace zones

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "time_zone_catalogue.h"
 
@@ -9,5 +10,8 @@ namespace zones {
 
 // A lookup for the language ("en", "de", "es", "fr", "el"); names of the metazone in force now.
 ZoneNameLookup IcuZoneNames(const std::string& languageCode);
+
+// The catalogue in the interface language, from the system's time-zone database.
+std::vector<TimeZoneEntry> LoadZoneCatalogue(const std::string& languageCode);
 
 }  // namespace zones

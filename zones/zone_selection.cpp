@@ -21,6 +21,13 @@ int ZoneSelection::InitialPosition(int storedPosition) const {
     return InitialTimeZonePosition(m_catalogue, m_order, storedPosition, systemKey);
 }
 
+Zone ZoneSelection::ZoneAt(int position) const {
+    if (const TimeZoneEntry* entry = EntryAt(position)) return CatalogueZone(*entry);
+    Zone system;
+    system.rule = m_systemZone().rule.rule;
+    return system;
+}
+
 TimeZoneInformation ZoneSelection::RuleAt(int position) const {
     if (const TimeZoneEntry* entry = EntryAt(position)) return entry->rule;
     return m_systemZone().rule.rule;

@@ -13,6 +13,7 @@
 
 #include "system_time_zone.h"
 #include "time_zone_catalogue.h"
+#include "zone.h"
 
 namespace zones {
 
@@ -33,6 +34,10 @@ public:
 
     // The position to select when the window opens, from the stored one (-1 on a first run).
     int InitialPosition(int storedPosition) const;
+
+    // The zone at a position, with its rule and names; the system zone's rule alone (no id, no
+    // label) when no zone is there.
+    Zone ZoneAt(int position) const;
 
     // The rule of the zone at a position; the system zone's when no zone is there.
     TimeZoneInformation RuleAt(int position) const;

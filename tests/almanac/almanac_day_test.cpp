@@ -8,6 +8,8 @@
 #include "almanac/month_table.h"
 #include "almanac/report_fields.h"
 #include "resources/dialog_template.h"
+#include "resources/main_window_controls.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
@@ -40,31 +42,60 @@ TEST(DayZones, FixedOffsetsRoundToTheMinuteAndCatalogueZonesByKey) {
         {-3.5, "UTC-03:30"}, {-12, "UTC-12:00"}, {14, "UTC+14:00"}, {1.0 / 120, "UTC+00:01"},
     };
     for (const auto& [hours, name] : offsets) {
-        const almanac::DayZone zone = almanac::FixedOffsetZone(hours);
+        const zones::Zone zone = zones::FixedOffsetZone(hours);
         EXPECT_EQ(zone.id, name) << hours;
         EXPECT_EQ(zone.LabelOn({2024, 7, 1}), zone.listText) << hours;
     }
-    const auto catalogue = almanac::LoadZoneCatalogue("en");
-    const auto berlin = almanac::FindZone(catalogue, "Europe/Berlin");
+    const auto catalogue = zones::LoadZoneCatalogue("en");
+    const auto berlin = zones::FindZone(catalogue, "Europe/Berlin");
     ASSERT_TRUE(berlin.has_value());
     EXPECT_EQ(berlin->rule.Bias, -60);
     EXPECT_NE(berlin->LabelOn({2024, 1, 15}), berlin->LabelOn({2024, 7, 15}));
-    EXPECT_FALSE(almanac::FindZone(catalogue, "Europe/Atlantis").has_value());
-    EXPECT_FALSE(almanac::FindZone(catalogue, "").has_value());
+    EXPECT_FALSE(zones::FindZone(catalogue, "Europe/Atlantis").has_value());
+    EXPECT_FALSE(zones::FindZone(catalogue, "").has_value());
 }
 
-TEST(ReportFields, EachValueControlOfTheMainWindowOnceAndEachLineColumnOnce) {
+TEST(ReportFields, EachValueControlOfTheMainWindowShowsOneFieldOnce) {
     const resources::DialogTemplate& window = resources::LoadDialogTemplate(resources::kMainWindowDialog);
+    std::set<std::string_view> keys;
+    for (const almanac::ReportField& field : almanac::ReportFields()) keys.insert(field.key);
     std::set<int> controls;
-    std::set<std::pair<int, bool>> places;
-    for (const almanac::ReportField& field : almanac::ReportFields()) {
-        if (field.valueControl != 0) {
-            EXPECT_NE(window.Find(field.valueControl), nullptr) << field.key;
-            EXPECT_TRUE(controls.insert(field.valueControl).second) << field.key;
-        }
-        EXPECT_TRUE(places.insert({field.line, field.secondColumn}).second) << field.key;
-        EXPECT_LT(field.line, almanac::kLineCount) << field.key;
+    std::set<std::string_view> shown;
+    for (const resources::ReportValueControl& value : resources::kReportValueControls) {
+        EXPECT_TRUE(keys.count(value.fieldKey)) << value.fieldKey;
+        EXPECT_NE(window.Find(value.control), nullptr) << value.fieldKey;
+        EXPECT_TRUE(controls.insert(value.control).second) << value.fieldKey;
+        EXPECT_TRUE(shown.insert(value.fieldKey).second) << value.fieldKey;
     }
+    EXPECT_EQ(shown.size() + 1, keys.size());  // every field but the date, which the picker shows
+}
+
+// A day is computed afresh; a window that shows a year the engine does not compute keeps the
+// values it showed beside the new date and phases.
+TEST(AlmanacDay, FreshValuesAndTheValuesAWindowKeeps) {
+    const places::Observer berlin{52.52, 13.405, zones::FixedOffsetZone(1), "Berlin"};
+    const report::TextStyle style;
+    const auto june = almanac::ComputeAlmanacDay({2024, 6, 21}, berlin, style);
+    const auto outside = almanac::ComputeAlmanacDay({1900, 6, 21}, berlin, style);
+    ASSERT_TRUE(june && outside);
+    EXPECT_FALSE(almanac::ComputeAlmanacDay({2023, 2, 29}, berlin, style).has_value());
+    EXPECT_TRUE(june->report.ephemerisValid);
+    EXPECT_FALSE(outside->report.ephemerisValid);
+    EXPECT_TRUE(outside->texts.sunrise.empty());
+    EXPECT_FALSE(outside->texts.nextNewMoon.empty());
+    EXPECT_EQ(outside->zoneLabel, L"UTC+01:00");
+
+    const almanac::AlmanacDay kept = almanac::KeepShownValues(*june, *outside);
+    EXPECT_EQ(kept.report.date, (CalendarDate{1900, 6, 21}));
+    EXPECT_FALSE(kept.report.ephemerisValid);
+    EXPECT_EQ(kept.texts.sunrise, june->texts.sunrise);
+    EXPECT_EQ(kept.report.sunrise.hours, june->report.sunrise.hours);
+    EXPECT_EQ(kept.texts.date, outside->texts.date);
+    EXPECT_EQ(kept.texts.nextFullMoon, outside->texts.nextFullMoon);
+    EXPECT_EQ(kept.report.nextNewMoon.year, outside->report.nextNewMoon.year);
+    const almanac::AlmanacDay back = almanac::KeepShownValues(kept, *june);
+    EXPECT_EQ(back.texts.date, june->texts.date);
+    EXPECT_TRUE(back.report.ephemerisValid);
 }
 
 // The month table moves by months within the years computed, across the ends of years.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "almanac/day_light.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
@@ -34,15 +35,18 @@ struct Computed {
     DayLight light;
 };
 
-Computed Compute(const CalendarDate& date, const Place& place, const almanac::DayZone& zone) {
+Computed Compute(const CalendarDate& date, const Place& place, const zones::Zone& zone) {
     Computed c;
-    EXPECT_TRUE(almanac::ComputeAlmanacDay(date, place.latitude, place.longitude, zone, false, c.day));
-    c.light = almanac::ComputeDayLight(c.day, place.latitude, place.longitude, zone);
+    const places::Observer observer{place.latitude, place.longitude, zone, ""};
+    const auto day = almanac::ComputeAlmanacDay(date, observer, {});
+    EXPECT_TRUE(day.has_value());
+    if (day) c.day = *day;
+    c.light = almanac::ComputeDayLight(c.day, observer);
     return c;
 }
 
 Computed Compute(const CalendarDate& date, const Place& place) {
-    return Compute(date, place, almanac::FixedOffsetZone(place.offset));
+    return Compute(date, place, zones::FixedOffsetZone(place.offset));
 }
 
 astro::CivilDateTime Shifted(const astro::CivilDateTime& t, long long seconds) {
@@ -163,7 +167,7 @@ TEST(DayLight, EdgesPolarStatesAndWhiteNightsWhereTheSunKeepsToOneSide) {
 }
 
 TEST(DayLight, SamplesRunFromMidnightToMidnightAndTheSunTopsOutAtTheCulmination) {
-    const auto catalogue = almanac::LoadZoneCatalogue("en");
+    const auto catalogue = zones::LoadZoneCatalogue("en");
     struct Case {
         CalendarDate date;
         Place place;
@@ -183,8 +187,8 @@ TEST(DayLight, SamplesRunFromMidnightToMidnightAndTheSunTopsOutAtTheCulmination)
         {{2024, 6, 21}, {0.0, 0.0, 0}, "", 24},
     };
     for (const Case& c : cases) {
-        std::optional<almanac::DayZone> zone = almanac::FixedOffsetZone(c.place.offset);
-        if (*c.zone) zone = almanac::FindZone(catalogue, c.zone);
+        std::optional<zones::Zone> zone = zones::FixedOffsetZone(c.place.offset);
+        if (*c.zone) zone = zones::FindZone(catalogue, c.zone);
         ASSERT_TRUE(zone.has_value()) << c.zone;
         const Computed computed = Compute(c.date, c.place, *zone);
         const DayLight& light = computed.light;

@@ -97,9 +97,9 @@ TEST(SpanCalendar, EveryOccurringEventOnceAtItsInstantInUt) {
         {78.2, 15.6, 1, "78.2000-15.6000", almanac::MonthSpan(2024, 12)},  // polar night
     };
     for (const Case& c : cases) {
-        const almanac::DayZone zone = almanac::FixedOffsetZone(c.offset);
-        const auto days = almanac::ComputeSpan(c.span, c.lat, c.lon, zone, false);
-        const auto read = ReadBack(calendar::SpanCalendar(days, zone, {c.lat, c.lon, "here"}, kAllEvents, false));
+        const places::Observer here{c.lat, c.lon, zones::FixedOffsetZone(c.offset), "here"};
+        const auto days = almanac::ComputeSpan(c.span, here, {});
+        const auto read = ReadBack(calendar::SpanCalendar(days, here, kAllEvents, {}));
         std::size_t expected = 0;
         for (const almanac::SpanDay& day : days) {
             const report::DayReport& r = day.day.report;
@@ -142,14 +142,14 @@ TEST(SpanCalendar, TitlesInTheInterfaceLanguageAndLinesEndInCrLf) {
         {"en", "en_US.UTF-8", "Sunrise 7:55", "New Moon 7:22"},
         {"de", "de_DE.UTF-8", "Sonnenaufgang 7:55", "Neumond 7:22"},
     };
-    const almanac::DayZone zone = almanac::FixedOffsetZone(1);
+    const places::Observer berlin{52.52, 13.405, zones::FixedOffsetZone(1), "Berlin, Köln"};
     for (const Case& c : cases) {
         // The German locale writes decimal commas: the GEO values must keep their points.
         test_support::ScopedLocale locale(c.locale);
         resources::SelectStringTable(c.language);
-        const auto days = almanac::ComputeSpan({{2024, 12, 1}, {2024, 12, 1}}, 52.52, 13.405, zone, false);
-        const std::string text = calendar::SpanCalendar(days, zone, {52.52, 13.405, "Berlin, Köln"},
-                                                        {"sunrise", "phases"}, false);
+        const report::TextStyle style{c.language, false};
+        const auto days = almanac::ComputeSpan({{2024, 12, 1}, {2024, 12, 1}}, berlin, style);
+        const std::string text = calendar::SpanCalendar(days, berlin, {"sunrise", "phases"}, style);
         const auto read = ReadBack(text);
         ASSERT_EQ(read.size(), 2u) << c.language;
         EXPECT_EQ(read.at(Uid({2024, 12, 1}, "sunrise", "52.5200-13.4050")).summary, c.sunrise);

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "chart/chart_drawing.h"
+#include "zones/zone_names_icu.h"
 #include "chart/day_chart.h"
 #include "support/file_contents.h"
 #include "support/temp_folder.h"
@@ -30,14 +31,16 @@ const ChartDay kDays[] = {
 };
 
 TEST(DayChart, AgreesWithTheReportItIsDrawnFrom) {
-    const auto catalogue = almanac::LoadZoneCatalogue("en");
+    const auto catalogue = zones::LoadZoneCatalogue("en");
     for (const ChartDay& d : kDays) {
         SCOPED_TRACE(d.what);
-        const almanac::DayZone zone = *almanac::FindZone(catalogue, d.zone);
-        almanac::AlmanacDay day;
-        ASSERT_TRUE(almanac::ComputeAlmanacDay(d.date, d.latitude, d.longitude, zone, false, day));
-        const almanac::DayLight light = almanac::ComputeDayLight(day, d.latitude, d.longitude, zone);
-        const chart::DayChart c = chart::MakeDayChart(day, light, zone, false);
+        const places::Observer observer{d.latitude, d.longitude, *zones::FindZone(catalogue, d.zone), d.what};
+        const zones::Zone& zone = observer.zone;
+        const auto computed = almanac::ComputeAlmanacDay(d.date, observer, {});
+        ASSERT_TRUE(computed.has_value());
+        const almanac::AlmanacDay& day = *computed;
+        const almanac::DayLight light = almanac::ComputeDayLight(day, observer);
+        const chart::DayChart c = chart::MakeDayChart(day, light, zone, {});
         ASSERT_TRUE(c.valid);
         const report::DayReport& r = day.report;
         const auto axis = [&](double hours) { return chart::ElapsedHoursOf(hours, day, light); };
@@ -85,12 +88,11 @@ TEST(DayChart, AgreesWithTheReportItIsDrawnFrom) {
 }
 
 TEST(DayChartFile, WritesPngAndSvgWholeOrNotAtAll) {
-    const auto catalogue = almanac::LoadZoneCatalogue("en");
-    const almanac::DayZone zone = *almanac::FindZone(catalogue, "Europe/Berlin");
-    almanac::AlmanacDay day;
-    ASSERT_TRUE(almanac::ComputeAlmanacDay({2026, 3, 20}, 52.52, 13.405, zone, false, day));
-    const chart::DayChart c =
-        chart::MakeDayChart(day, almanac::ComputeDayLight(day, 52.52, 13.405, zone), zone, false);
+    const places::Observer berlin{52.52, 13.405, *zones::FindZone(zones::LoadZoneCatalogue("en"), "Europe/Berlin"),
+                                  "Berlin"};
+    const auto day = almanac::ComputeAlmanacDay({2026, 3, 20}, berlin, {});
+    ASSERT_TRUE(day.has_value());
+    const chart::DayChart c = chart::MakeDayChart(*day, almanac::ComputeDayLight(*day, berlin), berlin.zone, {});
     test_support::TempFolder folder;
     EXPECT_EQ(chart::WriteDayChartFile(folder / "day.png", 800, 400, c), "");
     EXPECT_EQ(test_support::ReadWholeFile(folder / "day.png").substr(0, 8), "\x89PNG\r\n\x1a\n");

@@ -33,10 +33,16 @@ protected:
     }
     void TearDown() override { tzset(); }
 
+    static places::Observer At(double lat, double lon, const zones::TimeZoneInformation& zone) {
+        places::Observer observer{lat, lon, {}, ""};
+        observer.zone.rule = zone;
+        return observer;
+    }
+
     report::DayReport Compute(int year, int month, int day, double lat, double lon,
                               const zones::TimeZoneInformation& zone) {
         report::DayReport r;
-        EXPECT_TRUE(report::ComputeDayReport(Day(year, month, day), lat, lon, zone, ephemeris_, phases_, r));
+        EXPECT_TRUE(report::ComputeDayReport(Day(year, month, day), At(lat, lon, zone), ephemeris_, phases_, r));
         return r;
     }
 
@@ -185,10 +191,10 @@ TEST_F(DayReportTest, EnginesEighthPhaseIsTheNewMoon) {
 TEST_F(DayReportTest, RefusedYearChangesOnlyThePhaseDates) {
     const zones::TimeZoneInformation berlin = Zone("Europe/Berlin");
     report::DayReport r;
-    ASSERT_TRUE(report::ComputeDayReport(Day(2099, 12, 1), 52.5, 13.4, berlin, ephemeris_, phases_, r));
+    ASSERT_TRUE(report::ComputeDayReport(Day(2099, 12, 1), At(52.5, 13.4, berlin), ephemeris_, phases_, r));
     ASSERT_TRUE(r.ephemerisValid);
     const report::DayReport last = r;
-    ASSERT_TRUE(report::ComputeDayReport(Day(2100, 1, 1), 52.5, 13.4, berlin, ephemeris_, phases_, r));
+    ASSERT_TRUE(report::ComputeDayReport(Day(2100, 1, 1), At(52.5, 13.4, berlin), ephemeris_, phases_, r));
     EXPECT_FALSE(r.ephemerisValid);
     EXPECT_FALSE(ephemeris_.valid);
     EXPECT_EQ(r.date.year, 2100);
@@ -208,7 +214,7 @@ TEST_F(DayReportTest, DateThatDoesNotExistComputesNothing) {
     report::DayReport r;
     r.date.year = 1234;
     for (const astro::CalendarDate date : {Day(2018, 2, 29), Day(2024, 4, 31), Day(0, 1, 1), Day(2024, 13, 1)}) {
-        EXPECT_FALSE(report::ComputeDayReport(date, 52.5, 13.4, Zone("UTC"), ephemeris_, phases_, r));
+        EXPECT_FALSE(report::ComputeDayReport(date, At(52.5, 13.4, Zone("UTC")), ephemeris_, phases_, r));
         EXPECT_EQ(r.date.year, 1234);
     }
 }

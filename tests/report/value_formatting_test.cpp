@@ -94,7 +94,7 @@ report::DayReport SampleReport() {
 TEST(FormatDayReport, EveryFieldInTheCLocale) {
     test_support::ScopedLocale c("C");
     resources::SelectStringTable("en");
-    const report::DayReportTexts t = report::FormatDayReport(SampleReport(), false);
+    const report::DayReportTexts t = report::FormatDayReport(SampleReport(), {"en", false});
     EXPECT_EQ(t.date, L"06/21/18");
     EXPECT_EQ(t.sunrise, L"4:43");
     EXPECT_EQ(t.sunset, L"21:33");
@@ -122,7 +122,7 @@ TEST(FormatDayReport, GermanLocalePrintsDecimalCommas) {
     test_support::ScopedLocale german("de_DE.UTF-8");
     REQUIRE_LOCALE(german);
     resources::SelectStringTable("de");
-    const report::DayReportTexts t = report::FormatDayReport(SampleReport(), false);
+    const report::DayReportTexts t = report::FormatDayReport(SampleReport(), {"de", false});
     EXPECT_EQ(t.date, L"21.06.2018");
     EXPECT_EQ(t.sunDeclination, L"12,3\u00b0");
     EXPECT_EQ(t.equationOfTime, L"-3,45 min");
@@ -141,7 +141,7 @@ TEST(FormatDayReport, MissingEventsAndRefusedDates) {
     r.moonCulmination.occurs = false;
     r.illuminatedFraction = 0.004;
     r.nextNewMoon = {};
-    const report::DayReportTexts t = report::FormatDayReport(r, false);
+    const report::DayReportTexts t = report::FormatDayReport(r, {});
     EXPECT_EQ(t.sunrise, L"-");
     EXPECT_EQ(t.sunriseAzimuth, L"-");
     EXPECT_EQ(t.sunCulmination, L"-");
@@ -154,7 +154,7 @@ TEST(FormatDayReport, MissingEventsAndRefusedDates) {
     EXPECT_EQ(t.nextNewMoon, L"-");
 
     r.ephemerisValid = false;
-    const report::DayReportTexts declined = report::FormatDayReport(r, false);
+    const report::DayReportTexts declined = report::FormatDayReport(r, {});
     EXPECT_TRUE(declined.sunrise.empty());
     EXPECT_TRUE(declined.phase.empty());
     EXPECT_EQ(declined.date, L"06/21/18");

@@ -8,6 +8,7 @@
 #include "main_window_fixture.h"
 #include "support/file_contents.h"
 #include "window/month_table_dlg.h"
+#include "zones/zone_names_icu.h"
 
 namespace {
 
@@ -44,10 +45,10 @@ TEST_F(MonthTable, RowsMonthsChoiceExportAndPlace) {
         EXPECT_NE(Cell(table, 9, 0).find(L"02/10/2024"), std::wstring::npos) << Cell(table, 9, 0);
         // The export is the CLI's CSV of the month, written whole.
         ASSERT_TRUE(table.ExportTo(csv, false));
-        const almanac::DayZone berlin = *almanac::FindZone(almanac::LoadZoneCatalogue("en"), "Europe/Berlin");
+        const places::Observer berlin{Window().Latitude(), Window().Longitude(),
+                                      *zones::FindZone(zones::LoadZoneCatalogue("en"), "Europe/Berlin"), ""};
         EXPECT_EQ(test_support::ReadWholeFile(csv),
-                  almanac::SpanCsv(almanac::ComputeSpan({{2024, 2, 1}, {2024, 2, 29}}, Window().Latitude(),
-                                                        Window().Longitude(), berlin, false)));
+                  almanac::SpanCsv(almanac::ComputeSpan({{2024, 2, 1}, {2024, 2, 29}}, berlin, {})));
         // Months on and back; a row chosen becomes the main window's date.
         table.GoOn();
         EXPECT_EQ(table.List()->GetItemCount(), 31);
