@@ -28,17 +28,6 @@ Zone ZoneSelection::ZoneAt(int position) const {
     return system;
 }
 
-TimeZoneInformation ZoneSelection::RuleAt(int position) const {
-    if (const TimeZoneEntry* entry = EntryAt(position)) return entry->rule;
-    return m_systemZone().rule.rule;
-}
-
-std::optional<std::wstring> ZoneSelection::LabelAt(int position, const astro::CalendarDate& date) const {
-    const TimeZoneEntry* entry = EntryAt(position);
-    if (entry == nullptr) return std::nullopt;
-    return TimeZoneLabel(*entry, date);
-}
-
 const TimeZoneEntry* ZoneSelection::EntryAt(int position) const {
     if (position < 0 || static_cast<std::size_t>(position) >= m_order.size()) return nullptr;
     return &m_catalogue[m_order[static_cast<std::size_t>(position)]];

@@ -1,6 +1,6 @@
 // The time-zone list of the main window apart from the window: its items in the order the sorted
-// list shows them, the zone to select when the window opens, the rule the report uses and the
-// label under the list. A position here is a position in that list, as the settings store it.
+// list shows them, the zone to select when the window opens, and the zone at a position, whose rule
+// the report uses and whose label stands under the list. A position here is a position in that list, as the settings store it.
 #pragma once
 
 #include <cstddef>
@@ -38,13 +38,6 @@ public:
     // The zone at a position, with its rule and names; the system zone's rule alone (no id, no
     // label) when no zone is there.
     Zone ZoneAt(int position) const;
-
-    // The rule of the zone at a position; the system zone's when no zone is there.
-    TimeZoneInformation RuleAt(int position) const;
-
-    // The label under the list for the zone at a position on a calendar date; none when no zone is
-    // there (the label then stays as it was).
-    std::optional<std::wstring> LabelAt(int position, const astro::CalendarDate& date) const;
 
 private:
     const TimeZoneEntry* EntryAt(int position) const;

@@ -39,15 +39,16 @@ TEST(ZoneSelection, PositionsAreThoseOfTheSortedList) {
     ASSERT_EQ(items.size(), expected.size());
     for (int position = -1; position <= 4; ++position) {
         const bool inList = position >= 0 && position < 4;
-        const std::optional<std::wstring> label = selection.LabelAt(position, {2024, 7, 15});
+        const std::optional<std::wstring> label = selection.ZoneAt(position).LabelOn({2024, 7, 15});
         if (!inList) {
-            EXPECT_EQ(selection.RuleAt(position).Bias, -540) << position;
+            EXPECT_EQ(selection.ZoneAt(position).rule.Bias, -540) << position;
             EXPECT_FALSE(label.has_value()) << position;
             continue;
         }
         const TimeZoneEntry& entry = catalogue[expected[position]];
         EXPECT_EQ(items[position], std::make_pair(entry.displayName, expected[position]));
-        EXPECT_EQ(selection.RuleAt(position), entry.rule) << position;
+        EXPECT_EQ(selection.ZoneAt(position).rule, entry.rule) << position;
+        EXPECT_EQ(selection.ZoneAt(position).id, entry.key) << position;
         EXPECT_EQ(label, entry.standardName) << position;
     }
 }
@@ -77,8 +78,8 @@ TEST(ZoneSelection, InitialPositionAndItsLabel) {
         const std::size_t entry = selection.ListItems()[position].second;
         EXPECT_EQ(selection.Catalogue()[entry].key, c.key);
         EXPECT_EQ(selection.InitialPosition(position), position) << "a stored position is kept";
-        EXPECT_EQ(selection.LabelAt(position, {2024, 1, 15}), c.winter) << c.systemTz;
-        EXPECT_EQ(selection.LabelAt(position, {2024, 7, 15}), c.summer) << c.systemTz;
+        EXPECT_EQ(selection.ZoneAt(position).LabelOn({2024, 1, 15}), c.winter) << c.systemTz;
+        EXPECT_EQ(selection.ZoneAt(position).LabelOn({2024, 7, 15}), c.summer) << c.systemTz;
     }
 }
 
