@@ -84,6 +84,12 @@ struct DayLight {
 DayLight ComputeDayLight(const AlmanacDay& day, double latitudeDeg, double longitudeDeg,
                          const DayZone& zone);
 
+// The first day after the date on which the report's sunrise and sunset (the hour-angle method,
+// astro::SunriseSunset) both occur, within a year and no later than kLastDate; nothing when there is
+// none. A polar day or night ends on it.
+std::optional<astro::CalendarDate> FirstDayOfSunriseAndSunset(const astro::CalendarDate& date,
+                                                              double latitudeDeg, double longitudeDeg);
+
 // The texts of the polar state and the white night, as the command line's JSON writes them.
 const char* PolarStateName(PolarState state);
 const char* WhiteNightName(WhiteNight night);
