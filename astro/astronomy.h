@@ -394,9 +394,10 @@ struct SearchResult {
 // root on either edge is found, and a function equal to the target from begin on gives begin),
 // otherwise the first two neighbouring samples on opposite sides of it bracket the crossing, which
 // Brent's method (inverse quadratic and secant steps, safeguarded by bisection) narrows down.
-// Precision: for a function continuous in the bracket, a crossing lies within tolerance of time,
-// or within four units in the last place of time where the tolerance is finer than that. Two
-// crossings closer together than the step, with no sample between them, are not seen.
+// Precision: for a function continuous in the bracket, a crossing lies within
+// tolerance + 4 * 2^-52 * |time| of time: the tolerance, unless it is finer than a few units in
+// the last place of time. Two crossings closer together than the step, with no sample between
+// them, are not seen.
 //   f          any function of time; every value must be finite
 //   target     in the function's unit
 //   begin, end the function's time unit, begin <= end (equal: the one sample)
@@ -411,10 +412,10 @@ enum class ExtremeKind { kMinimum, kMaximum };
 // is sampled as FindCrossing samples it; the first sample lower (higher) than the samples on both
 // sides of it (a run of equal samples counting as one) brackets the turning point, which golden-
 // section steps, with parabolic steps wherever a parabola through three points falls well inside,
-// narrow down. An extreme on an edge with the function still falling (rising) there is no turning
-// point: a monotonic or constant function has none.
-// Precision: for a function with one turning point in the bracket, within tolerance of time, or
-// four units in the last place of time. A smooth function is flat to second order at its extreme,
+// narrow down. A least (greatest) value on an edge of the interval is no turning point: a
+// monotonic or constant function has none.
+// Precision: for a function with one turning point in the bracket, the turning point lies within
+// tolerance + 4 * 2^-52 * |time| of time. A smooth function is flat to second order at its extreme,
 // so where values within rounding of each other can no longer tell the neighbourhood apart (about
 // sqrt(2^-52 |f| / |f''|) around it) the instant is no better known than that.
 //   kind, f, begin, end, step, tolerance  as for FindCrossing
