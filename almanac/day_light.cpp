@@ -113,26 +113,104 @@ report::LocalDateTime ClockMoment(const astro::CalendarDate& date, double hours)
             static_cast<std::uint16_t>(seconds / 60 % 60), static_cast<std::uint16_t>(seconds % 60)};
 }
 
-// The first sunset (after a polar day) or sunrise (after a polar night) after the date, searched
-// day by day with the report's own sunrise and sunset: the hour-angle method on the date, moved to
-// the zone's clock by the offset of that day.
-std::optional<report::LocalDateTime> PolarEnd(const astro::CalendarDate& date, double latitudeDeg,
-                                              double longitudeDeg, const zones::Zone& zone,
-                                              bool polarDay) {
-    astro::CalendarDate day = date;
-    for (int step = 0; step < kPolarSearchDays; ++step) {
-        day = astro::AddDays(day, 1);
-        if (day > kLastDate) return std::nullopt;
-        const astro::HorizonEvents horizon =
-            astro::SunriseSunset({day.year, day.month, day.day, 0, 0, 0}, latitudeDeg, longitudeDeg);
-        if (horizon.status != astro::kRiseAndSet) continue;
-        const double offset = zones::GetUtcOffset(zone.rule, day);
-        return ClockMoment(day, offset + (polarDay ? horizon.set : horizon.rise));
+// The instant of the day t days after the date's 00:00 UT (t need not be whole) at which the
+// hour-angle method takes the Sun: local noon at the longitude, to the second.
+astro::CivilDateTime NoonOf(const astro::CalendarDate& date, double t, double longitudeDeg) {
+    const double days = t + 0.5 - longitudeDeg / 360;
+    double whole = std::floor(days);
+    long long seconds = std::llround((days - whole) * kSecondsPerDay);
+    if (seconds == kSecondsPerDay) {
+        whole += 1;
+        seconds = 0;
     }
-    return std::nullopt;
+    const astro::CalendarDate day = astro::AddDays(date, static_cast<int>(whole));
+    return {day.year, day.month, day.day, static_cast<std::uint16_t>(seconds / 3600),
+            static_cast<std::uint16_t>(seconds / 60 % 60), static_cast<std::uint16_t>(seconds % 60)};
+}
+
+// The Sun's altitudes at its upper and its lower culmination, less the altitude at which the
+// hour-angle method has its upper limb rise, degrees, from the declination and distance at local
+// noon as that method takes them. The method's day has a sunrise and a sunset exactly when the
+// first is above zero and the second below: its hour angle's cosine lies within -1 and 1 then.
+struct CulminationMargins {
+    double upper = 0.0;  // below zero: a polar night
+    double lower = 0.0;  // above zero: a polar day
+};
+
+CulminationMargins MarginsOn(const astro::CalendarDate& date, double t, const places::Observer& observer) {
+    const double latitudeDeg = observer.latitudeDeg;
+    const double longitudeDeg = observer.longitudeDeg;
+    const astro::SunSkyPosition sun =
+        astro::ComputeSunSkyPosition(NoonOf(date, t, longitudeDeg), latitudeDeg, longitudeDeg);
+    const double rising = c::kSunriseRefractionDeg - c::kSunSemiDiameterAtOneAuDeg / sun.distanceAU;
+    return {90 - std::fabs(latitudeDeg - sun.decDeg) - rising,
+            std::fabs(latitudeDeg + sun.decDeg) - 90 - rising};
+}
+
+// Days on which a margin keeps beyond this on the polar side are polar in the hour-angle method for
+// certain: the margins here differ from the method's own by the Sun's motion over the half second
+// to which the instant is rounded (under 3e-6 degree) and by rounding, far below it.
+constexpr double kCertainlyPolarDeg = 1e-3;
+// Each margin turns only at the solstices, and keeps off the polar side of its bound for about half
+// a year or more around the solstice at which it peaks (the upper) or dips (the lower), however
+// near the pole: a month's step cannot pass over a crossing and its return, so the first change of
+// sign sampled is the first crossing.
+constexpr double kLeapStepDays = 30;
+constexpr double kLeapToleranceDays = 0.01;
+
+// The first sunset (after a polar day) or sunrise (after a polar night) after the date: the
+// report's own sunrise and sunset, the hour-angle method on the day found, moved to the zone's
+// clock by the offset of that day.
+std::optional<report::LocalDateTime> PolarEnd(const astro::CalendarDate& date, const places::Observer& observer,
+                                              bool polarDay) {
+    const std::optional<astro::CalendarDate> day = FirstDayOfSunriseAndSunset(date, observer);
+    if (!day) return std::nullopt;
+    const astro::HorizonEvents horizon = astro::SunriseSunset({day->year, day->month, day->day, 0, 0, 0},
+                                                              observer.latitudeDeg, observer.longitudeDeg);
+    const double offset = zones::GetUtcOffset(observer.zone.rule, *day);
+    return ClockMoment(*day, offset + (polarDay ? horizon.set : horizon.rise));
 }
 
 }  // namespace
+
+// The days are those a walk trying SunriseSunset on each day in turn would give. Rather than try
+// the days of a polar night or day one by one, it leaps over those on which the Sun keeps certainly
+// below (above) the rising altitude, to where a margin reaches its polar bound, and tries every day
+// from there. Near a pole the Sun can pass from the polar night into the polar day between two
+// days; the next leap then starts from the other margin.
+std::optional<astro::CalendarDate> FirstDayOfSunriseAndSunset(const astro::CalendarDate& date,
+                                                              const places::Observer& observer) {
+    const long long toLastDate = astro::JulianDayNumber(kLastDate.year, kLastDate.month, kLastDate.day) -
+                                 astro::JulianDayNumber(date.year, date.month, date.day);
+    const int last = static_cast<int>(std::min<long long>(kPolarSearchDays, toLastDate));
+    int k = 1;  // days after the date
+    while (k <= last) {
+        const CulminationMargins margins = MarginsOn(date, k, observer);
+        std::optional<astro::SearchResult> leap;
+        if (margins.upper < -kCertainlyPolarDeg) {
+            leap = astro::FindCrossing(
+                [&](double t) { return MarginsOn(date, t, observer).upper; },
+                -kCertainlyPolarDeg, k, last, kLeapStepDays, kLeapToleranceDays);
+        } else if (margins.lower > kCertainlyPolarDeg) {
+            leap = astro::FindCrossing(
+                [&](double t) { return MarginsOn(date, t, observer).lower; },
+                kCertainlyPolarDeg, k, last, kLeapStepDays, kLeapToleranceDays);
+        }
+        if (leap && leap->status == astro::SearchStatus::kNone) return std::nullopt;  // polar to the end
+        if (leap && leap->status == astro::SearchStatus::kFound) {
+            // Every whole day before the crossing, which lies within the tolerance of the time found.
+            k = std::max(k + 1, static_cast<int>(std::ceil(leap->time - 2 * kLeapToleranceDays)));
+            continue;
+        }
+        // Near a bound the day itself is tried, as it is should a leap ever fail.
+        const astro::CalendarDate day = astro::AddDays(date, k);
+        const astro::HorizonEvents horizon =
+            astro::SunriseSunset({day.year, day.month, day.day, 0, 0, 0}, observer.latitudeDeg, observer.longitudeDeg);
+        if (horizon.status == astro::kRiseAndSet) return day;
+        ++k;
+    }
+    return std::nullopt;
+}
 
 DayLight ComputeDayLight(const AlmanacDay& day, const places::Observer& observer) {
     const double latitudeDeg = observer.latitudeDeg;
@@ -219,8 +297,7 @@ DayLight ComputeDayLight(const AlmanacDay& day, const places::Observer& observer
     if (sun.riseSetStatus == astro::kAboveAllDay) light.polar = PolarState::kPolarDay;
     if (sun.riseSetStatus == astro::kBelowAllDay) light.polar = PolarState::kPolarNight;
     if (light.polar != PolarState::kNone) {
-        light.polarEnds = PolarEnd(r.date, latitudeDeg, longitudeDeg, zone,
-                                   light.polar == PolarState::kPolarDay);
+        light.polarEnds = PolarEnd(r.date, observer, light.polar == PolarState::kPolarDay);
     }
 
     // A twilight that does not occur with the Sun above its altitude is a night without that

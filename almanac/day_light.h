@@ -83,6 +83,12 @@ struct DayLight {
 // An AlmanacDay without engine values gives a DayLight with valid false and nothing else.
 DayLight ComputeDayLight(const AlmanacDay& day, const places::Observer& observer);
 
+// The first day after the date on which the report's sunrise and sunset (the hour-angle method,
+// astro::SunriseSunset) both occur, within a year and no later than kLastDate; nothing when there is
+// none. A polar day or night ends on it.
+std::optional<astro::CalendarDate> FirstDayOfSunriseAndSunset(const astro::CalendarDate& date,
+                                                              const places::Observer& observer);
+
 // The texts of the polar state and the white night, as the command line's JSON writes them.
 const char* PolarStateName(PolarState state);
 const char* WhiteNightName(WhiteNight night);

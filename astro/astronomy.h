@@ -15,6 +15,7 @@
 #endif
 
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 #include "astro/dates.h"
@@ -347,6 +348,79 @@ double TrueQuarterDate(double k, double selector);
 // Every principal phase from the Julian Day `from` up to `until` (not included), in time order. New
 // and full Moons are those of FindNextPhases to the second.
 std::vector<PrincipalPhaseInstant> PrincipalPhasesBetween(double from, double until);
+
+// ---------------------------------------------------------------------------------------------
+// Searching a function of time
+// ---------------------------------------------------------------------------------------------
+
+// A function of time handed to the searches: it refers to a callable taking and returning double
+// (a lambda, usually), which it neither copies nor owns, so that a search allocates nothing. It is
+// meant to be built where a search is called and to live no longer than that call. Time is in the
+// function's own unit (days, hours); the searches' intervals, steps and tolerances are in it too.
+class TimeFunction {
+public:
+    template <class Function>
+        requires(!std::is_same_v<std::remove_cvref_t<Function>, TimeFunction> &&
+                 std::is_invocable_r_v<double, const Function&, double>)
+    TimeFunction(const Function& function)  // implicit, so that a lambda is passed as it is
+        : object_(&function), call_([](const void* object, double t) -> double {
+              return (*static_cast<const Function*>(object))(t);
+          }) {}
+
+    double operator()(double t) const { return call_(object_, t); }
+
+private:
+    const void* object_;
+    double (*call_)(const void*, double);
+};
+
+enum class SearchStatus : std::int32_t {
+    kFound = 0,            // the instant is in time and value
+    kNone = 1,             // no crossing (no turning point) where the steps sample the interval
+    kNotConverged = 2,     // the refinement did not settle in its iterations, or the function
+                           // gave a value that is not finite
+    kInvalidArgument = 3,  // begin > end, step or tolerance not positive, or an argument not finite
+};
+
+// time and value hold 0 unless the status is kFound; no search ever returns NaN.
+struct SearchResult {
+    SearchStatus status = SearchStatus::kNone;
+    double time = 0.0;   // the function's time unit; the instant found
+    double value = 0.0;  // the function's value at time (a crossing's to within a rounding)
+};
+
+// The first instant in [begin, end] at which f equals target. The interval is sampled at begin,
+// begin + step, begin + 2 step, ... and at end; a sample exactly on the target is the answer (so a
+// root on either edge is found, and a function equal to the target from begin on gives begin),
+// otherwise the first two neighbouring samples on opposite sides of it bracket the crossing, which
+// Brent's method (inverse quadratic and secant steps, safeguarded by bisection) narrows down.
+// Precision: for a function continuous in the bracket, a crossing lies within
+// tolerance + 4 * 2^-52 * |time| of time: the tolerance, unless it is finer than a few units in
+// the last place of time. Two crossings closer together than the step, with no sample between
+// them, are not seen.
+//   f          any function of time; every value must be finite
+//   target     in the function's unit
+//   begin, end the function's time unit, begin <= end (equal: the one sample)
+//   step       time unit, > 0: the sampling of the bracketing; at most 10^9 steps
+//   tolerance  time unit, > 0
+SearchResult FindCrossing(TimeFunction f, double target, double begin, double end, double step,
+                          double tolerance);
+
+enum class ExtremeKind { kMinimum, kMaximum };
+
+// The first turning point of the kind in [begin, end]: a local minimum (maximum) of f. The interval
+// is sampled as FindCrossing samples it; the first sample lower (higher) than the samples on both
+// sides of it (a run of equal samples counting as one) brackets the turning point, which golden-
+// section steps, with parabolic steps wherever a parabola through three points falls well inside,
+// narrow down. A least (greatest) value on an edge of the interval is no turning point: a
+// monotonic or constant function has none.
+// Precision: for a function with one turning point in the bracket, the turning point lies within
+// tolerance + 4 * 2^-52 * |time| of time. A smooth function is flat to second order at its extreme,
+// so where values within rounding of each other can no longer tell the neighbourhood apart (about
+// sqrt(2^-52 |f| / |f''|) around it) the instant is no better known than that.
+//   kind, f, begin, end, step, tolerance  as for FindCrossing
+SearchResult FindExtreme(TimeFunction f, ExtremeKind kind, double begin, double end, double step,
+                         double tolerance);
 
 // ---------------------------------------------------------------------------------------------
 // Day ephemeris

@@ -1,5 +1,6 @@
 // The day's light of one date: the golden and blue hour's edges and the 289 samples of the Sun and
-// the Moon, from a computed day; and a polar night whose end is searched for weeks ahead.
+// the Moon, from a computed day; a polar night whose end is searched for weeks ahead, and a polar
+// day near the pole whose sunset comes almost six months later.
 #include <benchmark/benchmark.h>
 
 #include "almanac/day_light.h"
@@ -22,5 +23,8 @@ BENCHMARK(BM_DayLight)->Unit(benchmark::kMicrosecond);
 
 void BM_DayLightOfAPolarNight(benchmark::State& state) { RunDayLight(state, {2024, 12, 1}, 78.22, 15.63); }
 BENCHMARK(BM_DayLightOfAPolarNight)->Unit(benchmark::kMicrosecond);
+
+void BM_DayLightOfAPolarDayNearThePole(benchmark::State& state) { RunDayLight(state, {2024, 4, 1}, 89.9, 0.0); }
+BENCHMARK(BM_DayLightOfAPolarDayNearThePole)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

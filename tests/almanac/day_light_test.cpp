@@ -258,6 +258,65 @@ TEST(DayLight, NothingOutsideTheEnginesYearsNorAnEndWithoutASunset) {
     }
 }
 
+TEST(DayLight, TheFirstSunriseAndSunsetIsTheDayOfTheDayByDayWalk) {
+    // The walk the search leaps through: every day in turn, up to a year and the engine's last date.
+    const auto walk = [](const CalendarDate& date, double latitude, double longitude) -> std::optional<CalendarDate> {
+        CalendarDate day = date;
+        for (int step = 0; step < 366; ++step) {
+            day = astro::AddDays(day, 1);
+            if (day > almanac::kLastDate) return std::nullopt;
+            const astro::HorizonEvents h = astro::SunriseSunset({day.year, day.month, day.day, 0, 0, 0}, latitude, longitude);
+            if (h.status == astro::kRiseAndSet) return day;
+        }
+        return std::nullopt;
+    };
+    // -66.15: a polar day that the walk would see end on 2100-01-01, a day past the engine's years.
+    const double latitudes[] = {66.15, 66.6, 67, 67.41, 69.65, 72, 78.2, 85, 89.9, 89.99, 89.995, 90};
+    const double longitudes[] = {-180, -97.3, 0, 15.63, 120.5, 179.99};
+    std::vector<CalendarDate> dates;
+    for (CalendarDate date{2020, 1, 1}; date.year <= 2022; date = astro::AddDays(date, 5)) dates.push_back(date);
+    for (CalendarDate date{2098, 12, 30}; date <= almanac::kLastDate; date = astro::AddDays(date, 5)) dates.push_back(date);
+    int polarStarts = 0;
+    int ends[2] = {0, 0};  // none, found
+    for (const double latitude : latitudes) {
+        for (const double sign : {1.0, -1.0}) {
+            for (const double longitude : longitudes) {
+                for (const CalendarDate& date : dates) {
+                    const std::optional<CalendarDate> expected = walk(date, sign * latitude, longitude);
+                    const std::optional<CalendarDate> found =
+                        almanac::FirstDayOfSunriseAndSunset(date, {sign * latitude, longitude, {}, ""});
+                    ASSERT_EQ(found, expected) << Name(date, {sign * latitude, longitude, 0});
+                    const astro::HorizonEvents first =
+                        astro::SunriseSunset({date.year, date.month, date.day, 0, 0, 0}, sign * latitude, longitude);
+                    if (first.status != astro::kRiseAndSet) ++polarStarts;
+                    ++ends[expected.has_value()];
+                }
+            }
+        }
+    }
+    // The grid holds polar days and nights, ends found and ends missing.
+    EXPECT_GT(polarStarts, 5000);
+    EXPECT_GT(ends[0], 1000);
+
+    // A polar night (north) and a polar day (south) that end with the Sun clearing the rising altitude
+    // by a hair: latitudes halved down to the method's own boundary on the day, at a longitude whose
+    // local noon lies half a second before a whole second, so that the same noon rounded to the
+    // second has the Sun still polar.
+    const CalendarDate day{2021, 3, 5};
+    for (const double sign : {1.0, -1.0}) {
+        double rises = 80;
+        double polar = 89.9;
+        for (int i = 0; i < 100; ++i) {
+            const double middle = (rises + polar) / 2;
+            const astro::HorizonEvents h = astro::SunriseSunset({day.year, day.month, day.day, 0, 0, 0}, sign * middle, -0.00204);
+            (h.status == astro::kRiseAndSet ? rises : polar) = middle;
+        }
+        const CalendarDate before = astro::AddDays(day, -1);
+        ASSERT_EQ(walk(before, sign * rises, -0.00204), day) << sign * rises;
+        EXPECT_EQ(almanac::FirstDayOfSunriseAndSunset(before, {sign * rises, -0.00204, {}, ""}), day) << sign * rises;
+    }
+}
+
 std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
     std::ifstream file(std::string(ALMANAXIUM_SOURCE_FOLDER) + "/tests/almanac/" + name);
     EXPECT_TRUE(file) << name;
