@@ -60,9 +60,9 @@ struct DayLight {
     PolarState polar = PolarState::kNone;
     // The next sunset of a polar day or sunrise of a polar night on the zone's clock, the offset of
     // the day it falls on, to the second; nothing when none falls within a year or the engine's
-    // years end first. Within a hundredth of a degree of a pole the report's sunrise and sunset
-    // never fall on one day: the polar day turns into the polar night with no day between, and
-    // there is no instant to give.
+    // years end first. Within hundredths of a degree of a pole the report's sunrise and sunset
+    // may not fall on one day in a season: the polar day turns into the polar night with no day
+    // between, and there is no instant to give.
     std::optional<report::LocalDateTime> polarEnds;
 
     WhiteNight whiteNight = WhiteNight::kNone;
