@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "almanac/almanac_day.h"
+#include "common/utf8_text.h"
 
 namespace cli {
 
@@ -19,41 +20,6 @@ struct Member {
     ValueKind kind = ValueKind::null;
     std::string text;  // a string's decoded UTF-8, or a number's or word's token as written
 };
-
-// The position of the first byte that breaks UTF-8 (overlong forms, surrogates and code points
-// past U+10FFFF included), or nothing when the whole text is well formed.
-std::optional<std::size_t> FirstInvalidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xbf;  // the range of the second byte
-        if (lead >= 0xc2 && lead <= 0xdf) {
-            length = 2;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            length = 3;
-            if (lead == 0xe0) low = 0xa0;
-            if (lead == 0xed) high = 0x9f;
-        } else if (lead >= 0xf0 && lead <= 0xf4) {
-            length = 4;
-            if (lead == 0xf0) low = 0x90;
-            if (lead == 0xf4) high = 0x8f;
-        } else {
-            return i;
-        }
-        if (i + length > text.size()) return i;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xbf)) return i;
-        }
-        i += length;
-    }
-    return std::nullopt;
-}
 
 void AppendUtf8(std::string& out, unsigned codePoint) {
     if (codePoint < 0x80) {
@@ -290,7 +256,7 @@ BatchLineResult Refused(std::string error) {
 
 BatchLineResult ParseBatchLine(std::string_view line) {
     if (line.size() > kLongestBatchLine) return Refused("line too long");
-    if (const auto bad = FirstInvalidUtf8(line)) {
+    if (const auto bad = common::FirstInvalidUtf8(line)) {
         return Refused("not valid UTF-8 at byte " + std::to_string(*bad + 1));
     }
     std::vector<Member> members;
