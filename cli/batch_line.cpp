@@ -1,10 +1,15 @@
 #include "batch_line.h"
 
-#include <optional>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <set>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "almanac/almanac_day.h"
+#include "common/utf8_text.h"
 
 namespace cli {
 
@@ -16,261 +21,214 @@ enum class ValueKind { string, number, boolean, null, word };
 
 struct Member {
     std::string name;
-    ValueKind kind = ValueKind::null;
+    ValueKind kind = ValueKind::string;
     std::string text;  // a string's decoded UTF-8, or a number's or word's token as written
 };
 
-// The position of the first byte that breaks UTF-8 (overlong forms, surrogates and code points
-// past U+10FFFF included), or nothing when the whole text is well formed.
-std::optional<std::size_t> FirstInvalidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xbf;  // the range of the second byte
-        if (lead >= 0xc2 && lead <= 0xdf) {
-            length = 2;
-        } else if (lead >= 0xe0 && lead <= 0xef) {
-            length = 3;
-            if (lead == 0xe0) low = 0xa0;
-            if (lead == 0xed) high = 0x9f;
-        } else if (lead >= 0xf0 && lead <= 0xf4) {
-            length = 4;
-            if (lead == 0xf0) low = 0x90;
-            if (lead == 0xf4) high = 0x8f;
-        } else {
-            return i;
-        }
-        if (i + length > text.size()) return i;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xbf)) return i;
-        }
-        i += length;
-    }
-    return std::nullopt;
+bool IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+std::size_t SkipSpace(std::string_view line, std::size_t at) {
+    while (at < line.size() && IsSpace(line[at])) ++at;
+    return at;
 }
 
-void AppendUtf8(std::string& out, unsigned codePoint) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xc0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3f));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xe0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (codePoint & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3f));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (codePoint & 0x3f));
+// A bare token's kind by the JSON grammar; what is none of them is a word.
+ValueKind KindOf(std::string_view token) {
+    if (token == "true" || token == "false") return ValueKind::boolean;
+    if (token == "null") return ValueKind::null;
+    std::size_t i = token.starts_with('-') ? 1 : 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i;
+        return i > from;
+    };
+    if (token.substr(i, 1) == "0") {
+        ++i;
+    } else if (!digits()) {
+        return ValueKind::word;
     }
+    if (token.substr(i, 1) == ".") {
+        ++i;
+        if (!digits()) return ValueKind::word;
+    }
+    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
+        i += token.substr(i + 1, 1) == "+" || token.substr(i + 1, 1) == "-" ? 2 : 1;
+        if (!digits()) return ValueKind::word;
+    }
+    return i == token.size() ? ValueKind::number : ValueKind::word;
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+struct BareValue {
+    std::size_t member;  // which member holds it, counted from 0
+    std::size_t at;
+    std::string_view text;
+};
 
-// Reads the members of one flat object; every fault is a message, never an exception.
-class ObjectReader {
-public:
-    explicit ObjectReader(std::string_view line) : m_line(line) {}
-
-    // The members in their order, or the reason the line is not such an object.
-    std::string Read(std::vector<Member>& members) {
-        SkipSpace();
-        if (AtEnd()) return "empty line";
-        if (Peek() != '{') return "not a JSON object";
-        ++m_at;
-        SkipSpace();
-        if (!AtEnd() && Peek() == '}') {
-            ++m_at;
+// nlohmann's reader knows no words such as NaN, gives 1e999 no value and "-0" no sign, and ends a
+// line at a NUL byte: so each bare token after a ':' is kept as written and stands in the reader's
+// copy as a string (or a 0) of its length, and a NUL elsewhere outside strings as another control
+// character, which keeps the reader's columns the line's. Up to the first fault, which the reader
+// finds, the n-th ':' outside strings follows the n-th member's name.
+std::vector<BareValue> TakeBareValues(std::string_view line, std::string& forReader) {
+    std::vector<BareValue> bare;
+    std::size_t colons = 0;
+    char before = 0;  // the last character outside strings and spaces
+    for (std::size_t i = SkipSpace(line, 0); i < line.size(); i = SkipSpace(line, i)) {
+        constexpr std::string_view kSeparators = ",}]:{[\"";
+        if (line[i] == '"') {
+            for (++i; i < line.size() && line[i] != '"'; ++i) i += line[i] == '\\';
+            i = std::min(i + 1, line.size());
+            before = '"';
+        } else if (kSeparators.find(line[i]) != kSeparators.npos) {
+            colons += line[i] == ':';
+            before = line[i++];
         } else {
-            for (;;) {
-                Member member;
-                SkipSpace();
-                if (AtEnd() || Peek() != '"') return NotJson("a member name in quotes");
-                if (std::string error = ReadString(member.name); !error.empty()) return error;
-                SkipSpace();
-                if (AtEnd() || Peek() != ':') return NotJson("':' after the member name");
-                ++m_at;
-                SkipSpace();
-                if (std::string error = ReadValue(member); !error.empty()) return error;
-                members.push_back(std::move(member));
-                SkipSpace();
-                if (AtEnd()) return NotJson("',' or '}'");
-                const char separator = m_line[m_at++];
-                if (separator == '}') break;
-                if (separator != ',') {
-                    --m_at;
-                    return NotJson("',' or '}'");
-                }
+            std::size_t end = i;
+            while (end < line.size() && !IsSpace(line[end]) && kSeparators.find(line[end]) == kSeparators.npos) ++end;
+            if (before == ':') {
+                bare.push_back({colons - 1, i, line.substr(i, end - i)});
+                forReader.replace(i, end - i, end - i == 1 ? "0" : '"' + std::string(end - i - 2, ' ') + '"');
             }
+            std::replace(forReader.begin() + static_cast<std::ptrdiff_t>(i),
+                         forReader.begin() + static_cast<std::ptrdiff_t>(end), '\0', '\x01');
+            before = 0;
+            i = end;
         }
-        SkipSpace();
-        if (!AtEnd()) return NotJson("the end of the line after the object");
-        return std::string();
+    }
+    return bare;
+}
+
+// The reader's copy of the line, counting the bytes the reader has taken.
+struct CountedChars {
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+    const char* at;
+    std::size_t* taken;
+    reference operator*() const { return *at; }
+    CountedChars& operator++() {
+        ++at;
+        ++*taken;
+        return *this;
+    }
+    bool operator==(const CountedChars& other) const { return at == other.at; }
+};
+
+// Takes the members of one flat object from nlohmann's reader in their order, and words a fault as
+// the line's own: what was expected at which column, from where the last thing taken ended.
+class MemberReader {
+public:
+    using json = nlohmann::json;
+
+    MemberReader(std::string_view line, std::vector<BareValue> bare) : m_line(line), m_bare(std::move(bare)) {}
+
+    std::size_t taken = 0;
+    std::vector<Member> members;
+    std::string error;
+
+    bool null() { return Value(std::string()); }
+    bool boolean(bool) { return Value(std::string()); }
+    bool number_integer(json::number_integer_t) { return Value(std::string()); }
+    bool number_unsigned(json::number_unsigned_t) { return Value(std::string()); }
+    bool number_float(json::number_float_t, const std::string&) { return Value(std::string()); }
+    bool string(std::string& text) { return Value(std::move(text)); }
+    bool binary(json::binary_t&) { return true; }
+    bool start_array(std::size_t) { return start_object(0); }
+    bool end_array() { return true; }
+    bool start_object(std::size_t) {
+        if (m_expect != Expect::colon) return Took(Expect::name, taken);
+        error = QuoteArgument(members.back().name) + " holds an object or an array; a batch line is one flat object";
+        return false;
+    }
+    bool end_object() { return Took(Expect::end, taken); }
+    bool key(std::string& name) {
+        members.push_back({std::move(name), ValueKind::string, std::string()});
+        return Took(Expect::colon, taken);
+    }
+
+    bool parse_error(std::size_t position, const std::string&, const json::exception& fault) {
+        // The reader takes a ':' or ',' with no word to us; the fault lies past it.
+        std::size_t at = SkipSpace(m_line, m_end);
+        Expect expect = m_expect;
+        if (at < m_line.size() && ((expect == Expect::colon && m_line[at] == ':') ||
+                                   (expect == Expect::comma && m_line[at] == ','))) {
+            expect = expect == Expect::colon ? Expect::value : Expect::name;
+            at = SkipSpace(m_line, at + 1);
+        }
+        const std::string_view what = fault.what();
+        const std::string_view reason = what.substr(std::min(what.find(" - "), what.size()));
+        if ((expect == Expect::name || expect == Expect::value) && reason.starts_with(" - invalid string: ")) {
+            error = StringFault(reason.substr(19), at, position - 1);
+        } else {
+            static constexpr std::string_view kExpected[] = {
+                "expected a member name in quotes", "expected ':' after the member name", "expected a value",
+                "expected ',' or '}'", "expected the end of the line after the object"};
+            error = NotJson(kExpected[static_cast<int>(expect)], at);
+        }
+        return false;
     }
 
 private:
-    bool AtEnd() const { return m_at >= m_line.size(); }
-    char Peek() const { return m_line[m_at]; }
+    enum class Expect { name, colon, value, comma, end };
 
-    void SkipSpace() {
-        while (!AtEnd() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\r' || Peek() == '\n')) ++m_at;
+    bool Took(Expect next, std::size_t end) {
+        m_expect = next;
+        m_end = end;
+        return true;
     }
 
-    std::string NotJson(std::string_view expected) const {
-        return "not JSON: expected " + std::string(expected) + " at column " + std::to_string(m_at + 1);
-    }
-
-    // The next four hex digits of a \u escape.
-    std::optional<unsigned> ReadHex4() {
-        if (m_at + 4 > m_line.size()) return std::nullopt;
-        unsigned value = 0;
-        for (int k = 0; k < 4; ++k) {
-            const char ch = m_line[m_at++];
-            value <<= 4;
-            if (IsDigit(ch)) {
-                value |= static_cast<unsigned>(ch - '0');
-            } else if (ch >= 'a' && ch <= 'f') {
-                value |= static_cast<unsigned>(ch - 'a' + 10);
-            } else if (ch >= 'A' && ch <= 'F') {
-                value |= static_cast<unsigned>(ch - 'A' + 10);
-            } else {
-                return std::nullopt;
-            }
+    bool Value(std::string text) {
+        Member& member = members.back();
+        if (m_nextBare < m_bare.size() && m_bare[m_nextBare].member + 1 == members.size()) {
+            const BareValue& bare = m_bare[m_nextBare++];
+            member.kind = KindOf(bare.text);
+            member.text = std::string(bare.text);
+            return Took(Expect::comma, bare.at + bare.text.size());
         }
-        return value;
+        member.text = std::move(text);
+        return Took(Expect::comma, taken);
     }
 
-    // A quoted string at m_at, decoded; the line is known to be valid UTF-8.
-    std::string ReadString(std::string& out) {
-        ++m_at;  // the opening quote
-        for (;;) {
-            if (AtEnd()) return NotJson("the closing '\"' of a string");
-            const char ch = m_line[m_at];
-            if (ch == '"') {
-                ++m_at;
-                return std::string();
-            }
-            if (static_cast<unsigned char>(ch) < 0x20) {
-                return AtColumn("a control character in a string", m_at);
-            }
-            if (ch != '\\') {
-                out += ch;
-                ++m_at;
-                continue;
-            }
-            const std::size_t escape = m_at++;
-            if (AtEnd()) return NotJson("an escape after '\\'");
-            const char kind = m_line[m_at++];
-            switch (kind) {
-                case '"': out += '"'; break;
-                case '\\': out += '\\'; break;
-                case '/': out += '/'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
-                case 'u': {
-                    std::optional<unsigned> unit = ReadHex4();
-                    if (!unit) return AtColumn("a \\u escape needs four hex digits", escape);
-                    unsigned codePoint = *unit;
-                    if (codePoint >= 0xdc00 && codePoint <= 0xdfff) {
-                        return AtColumn("a \\u escape is half of a surrogate pair", escape);
-                    }
-                    if (codePoint >= 0xd800 && codePoint <= 0xdbff) {
-                        // Only the pair stands for a character; a half alone would not be UTF-8.
-                        if (m_line.substr(m_at, 2) != "\\u") {
-                            return AtColumn("a \\u escape is half of a surrogate pair", escape);
-                        }
-                        m_at += 2;
-                        const std::optional<unsigned> second = ReadHex4();
-                        if (!second || *second < 0xdc00 || *second > 0xdfff) {
-                            return AtColumn("a \\u escape is half of a surrogate pair", escape);
-                        }
-                        codePoint = 0x10000 + ((codePoint - 0xd800) << 10) + (*second - 0xdc00);
-                    }
-                    AppendUtf8(out, codePoint);
-                    break;
-                }
-                default:
-                    return AtColumn("unknown escape in a string", escape);
-            }
-        }
-    }
-
-    std::string AtColumn(std::string_view what, std::size_t at) const {
+    static std::string NotJson(std::string_view what, std::size_t at) {
         return "not JSON: " + std::string(what) + " at column " + std::to_string(at + 1);
     }
 
-    // The length of a JSON number at m_at, or 0 when the text there is none.
-    std::size_t NumberLength() const {
-        std::size_t i = m_at;
-        auto digits = [&] {
-            const std::size_t start = i;
-            while (i < m_line.size() && IsDigit(m_line[i])) ++i;
-            return i - start;
-        };
-        if (i < m_line.size() && m_line[i] == '-') ++i;
-        if (i < m_line.size() && m_line[i] == '0') {
-            ++i;
-        } else if (digits() == 0) {
-            return 0;
-        }
-        if (i < m_line.size() && m_line[i] == '.') {
-            ++i;
-            if (digits() == 0) return 0;
-        }
-        if (i < m_line.size() && (m_line[i] == 'e' || m_line[i] == 'E')) {
-            ++i;
-            if (i < m_line.size() && (m_line[i] == '+' || m_line[i] == '-')) ++i;
-            if (digits() == 0) return 0;
-        }
-        return i - m_at;
+    // Whether a \u escape of the first half of a surrogate pair begins at `at`.
+    bool HighHalfAt(std::size_t at) const {
+        unsigned unit = 0;
+        const char* digits = m_line.data() + std::min(at + 2, m_line.size());
+        const char* end = std::from_chars(digits, std::min(digits + 4, m_line.data() + m_line.size()), unit, 16).ptr;
+        return m_line.substr(at, 2) == "\\u" && end == digits + 4 && unit >= 0xd800 && unit <= 0xdbff;
     }
 
-    std::string ReadValue(Member& member) {
-        if (AtEnd()) return NotJson("a value");
-        const char first = Peek();
-        if (first == '"') {
-            member.kind = ValueKind::string;
-            return ReadString(member.text);
+    // The fault in the string that begins at `start`, where the reader stopped at byte `stop` (the
+    // line's length when the line ended first).
+    std::string StringFault(std::string_view reason, std::size_t start, std::size_t stop) const {
+        if (reason.starts_with("control")) return NotJson("a control character in a string", stop);
+        if (reason.starts_with("missing")) return NotJson("expected the closing '\"' of a string", stop);
+        if (reason.starts_with("forbidden")) {
+            return stop < m_line.size() ? NotJson("unknown escape in a string", stop - 1)
+                                        : NotJson("expected an escape after '\\'", stop);
         }
-        if (first == '{' || first == '[') {
-            return QuoteArgument(member.name) +
-                   " holds an object or an array; a batch line is one flat object";
+        // Where the \u escape begins; a pair of surrogates is one.
+        std::size_t escape = start;
+        for (std::size_t i = start + 1; i < stop; ++i) {
+            if (m_line[i] != '\\') continue;
+            if (i != escape + 6 || !HighHalfAt(escape)) escape = i;
+            ++i;
         }
-        // A bare token runs to the next space or separator: a number, a literal, or a word.
-        std::size_t end = m_at;
-        while (end < m_line.size() && std::string_view(" \t\r\n,}]:{[\"").find(m_line[end]) ==
-                                          std::string_view::npos) {
-            ++end;
-        }
-        if (end == m_at) return NotJson("a value");
-        const std::string_view token = m_line.substr(m_at, end - m_at);
-        if (NumberLength() == token.size()) {
-            member.kind = ValueKind::number;
-        } else if (token == "true" || token == "false") {
-            member.kind = ValueKind::boolean;
-        } else if (token == "null") {
-            member.kind = ValueKind::null;
-        } else {
-            member.kind = ValueKind::word;
-        }
-        member.text = std::string(token);
-        m_at = end;
-        return std::string();
+        return NotJson(reason.starts_with("'\\u'") && !HighHalfAt(escape) ? "a \\u escape needs four hex digits"
+                                                                      : "a \\u escape is half of a surrogate pair",
+                       escape);
     }
 
     std::string_view m_line;
-    std::size_t m_at = 0;
+    std::vector<BareValue> m_bare;
+    std::size_t m_nextBare = 0;
+    Expect m_expect = Expect::name;
+    std::size_t m_end = 0;  // where the last thing taken ends
 };
 
 const Member* Find(const std::vector<Member>& members, std::string_view name) {
@@ -290,13 +248,18 @@ BatchLineResult Refused(std::string error) {
 
 BatchLineResult ParseBatchLine(std::string_view line) {
     if (line.size() > kLongestBatchLine) return Refused("line too long");
-    if (const auto bad = FirstInvalidUtf8(line)) {
+    if (const auto bad = common::FirstInvalidUtf8(line)) {
         return Refused("not valid UTF-8 at byte " + std::to_string(*bad + 1));
     }
-    std::vector<Member> members;
-    if (std::string error = ObjectReader(line).Read(members); !error.empty()) {
-        return Refused(std::move(error));
-    }
+    const std::size_t first = SkipSpace(line, 0);
+    if (first == line.size()) return Refused("empty line");
+    if (line[first] != '{') return Refused("not a JSON object");
+    std::string forReader(line);
+    MemberReader reader(line, TakeBareValues(line, forReader));
+    const CountedChars begin{forReader.data(), &reader.taken}, end{forReader.data() + forReader.size(), nullptr};
+    if (!nlohmann::json::sax_parse(begin, end, &reader)) return Refused(reader.error);
+    const std::vector<Member>& members = reader.members;
+
     std::set<std::string_view> names;  // a line of 64 KiB holds thousands of members
     for (std::size_t i = 0; i < members.size(); ++i) {
         if (!names.insert(members[i].name).second) {

@@ -6,57 +6,66 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+// The length of the well-formed sequence at `at`, or 0 when its first byte starts none: one rule
+// for what is UTF-8, so that the checks and the conversion agree.
+std::size_t SequenceLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xbf;  // the range of the second byte
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        if (lead == 0xe0) low = 0xa0;  // overlong
+        if (lead == 0xed) high = 0x9f;  // surrogates
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        if (lead == 0xf0) low = 0x90;  // overlong
+        if (lead == 0xf4) high = 0x8f;  // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xbf)) return 0;
+    }
+    return length;
+}
 
 }  // namespace
+
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0) return i;
+        i += length;
+    }
+    return std::nullopt;
+}
 
 std::wstring Utf8ToWide(std::string_view utf8) {
     std::wstring wide;
     wide.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = 0;
-        char32_t codePoint = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            codePoint = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            codePoint = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            codePoint = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            codePoint = lead & 0x07;
-            minimum = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= utf8.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(utf8[i + k]);
-            valid = IsContinuation(byte);
-            codePoint = (codePoint << 6) | (byte & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are not characters.
-        if (valid && (codePoint < minimum || codePoint > 0x10FFFF ||
-                      (codePoint >= 0xD800 && codePoint <= 0xDFFF))) {
-            valid = false;
-        }
-        if (valid) {
-            wide.push_back(static_cast<wchar_t>(codePoint));
-            i += static_cast<std::size_t>(length);
-        } else {
+        const std::size_t length = SequenceLength(utf8, i);
+        if (length == 0) {
             wide.push_back(static_cast<wchar_t>(kReplacement));
             i += 1;
+            continue;
         }
+        // The lead byte keeps 7, 5, 4 or 3 bits of the code point; each continuation byte 6.
+        char32_t codePoint = static_cast<unsigned char>(utf8[i]) & (length == 1 ? 0x7F : 0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        wide.push_back(static_cast<wchar_t>(codePoint));
+        i += length;
     }
     return wide;
 }
-
 std::string WideToUtf8(std::wstring_view wide) {
     std::string utf8;
     utf8.reserve(wide.size());

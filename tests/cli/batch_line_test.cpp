@@ -82,6 +82,19 @@ TEST(ParseBatchLine, RefusesBadLinesWithTheirReason) {
         {"{" + place + ", \"zone\": \"\xed\xa0\x80\"}", "not valid UTF-8 at byte 59"},
         {"{" + place + ", \"zone\": \"\xc0\xaf\"}", "not valid UTF-8 at byte 59"},
         {std::string(cli::kLongestBatchLine + 1, ' '), "line too long"},
+        // The reader's own faults come first, in the order of the line; then twice-given names and words.
+        {"{\"a\":}", "not JSON: expected a value at column 6"},
+        {"{\"a\": 1 ,}", "not JSON: expected a member name in quotes at column 10"},
+        {"{\"x\": foo bar}", "not JSON: expected ',' or '}' at column 11"},
+        {"{\"x\": 1, \"x\": 2, \"q\": [1]}", "'q' holds an object or an array; a batch line is one flat object"},
+        {"{\"x\": NaN, \"x\": 1}", "not JSON: 'NaN' in 'x' is not a value"},
+        {"{\"x\": 1, \"x\": NaN}", "'x' is given twice"},
+        {"{\"date\": 1, \"\\u0064ate\": 2}", "'date' is given twice"},
+        {std::string("{\"a\": 1}\0", 9), "not JSON: expected the end of the line after the object at column 9"},
+        {"{\"zone\": \"\\u12\"}", "not JSON: a \\u escape needs four hex digits at column 11"},
+        {"{\"zone\": \"\\\\\\ud800\\u12\"}", "not JSON: a \\u escape is half of a surrogate pair at column 13"},
+        {"{\"z\\udc00\": 1}", "not JSON: a \\u escape is half of a surrogate pair at column 4"},
+        {"{\"zone\": \"UTC\\", "not JSON: expected an escape after '\\' at column 15"},
     };
     for (const Case& c : cases) {
         const cli::BatchLineResult parsed = cli::ParseBatchLine(c.line);

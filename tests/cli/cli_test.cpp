@@ -124,6 +124,37 @@ TEST(ParseCliArguments, RefusesBadArgumentsWithOneLine) {
     EXPECT_EQ(zone.options.languageCode, "el");
 }
 
+// getopt_long reads more than the options: abbreviations, "--", grouped letters. Only names spelled
+// out in full are taken, the first fault in the order of the arguments is told, and a value may begin
+// with '-'. One parse after another, as the fuzz target runs them.
+TEST(ParseCliArguments, OnlyOptionsSpelledOutInFull) {
+    const std::vector<std::string> place = {"--lat", "-5", "--lon=-13.4", "--offset", "-3.5"};
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } cases[] = {
+        {{"--da", "2018-06-21"}, "unknown argument '--da' (see --help)"},
+        {{"--date=2018-06-21", "--h"}, "unknown argument '--h' (see --help)"},
+        {{"--date=2018-06-21", "--", "--bogus"}, "unknown argument '--' (see --help)"},
+        {{"-hx"}, "unknown argument '-hx' (see --help)"},
+        {{"--date", "2018-06-21", "x.png", "--chart"}, "unknown argument 'x.png' (see --help)"},
+        {{"--json=x"}, "option '--json' takes no value"},
+        {{"--help="}, "option '--help' takes no value"},
+        {{"--lat", "--json"}, "--lat '--json' is not a number"},
+        {{"--date", "2018-06-21", "--zone"}, "option '--zone' needs a value"},
+        {{"-h"}, ""},
+        {{"--date", "2018-06-21"}, ""},
+        {{"--date=2018-06-21"}, ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        if (c.error.empty() && c.arguments[0] != "-h") arguments.insert(arguments.end(), place.begin(), place.end());
+        const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
+        EXPECT_EQ(parsed.error, c.error) << c.arguments[0];
+        EXPECT_EQ(parsed.ok, c.error.empty()) << c.arguments[0];
+    }
+}
+
 TEST(AlmanaxiumCli, ReproducesTheBerlinSolsticeTable) {
     const auto run = RunCli(
         {"--date", "2018-06-21", "--lat", "52.5", "--lon", "13.4", "--offset", "2", "--json"});

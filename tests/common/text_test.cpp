@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "common/text_compare.h"
@@ -24,6 +25,28 @@ TEST(Utf8ToWide, ValidTextAndEveryKindOfDamage) {
     EXPECT_EQ(Utf8ToWide("\xed\xa0\x80"), L"\ufffd\ufffd\ufffd");  // a surrogate
     EXPECT_EQ(Utf8ToWide("\xf4\x90\x80\x80"), L"\ufffd\ufffd\ufffd\ufffd");  // beyond U+10FFFF
     EXPECT_EQ(Utf8ToWide(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+}
+
+// The edges of each range of the second byte, where one byte more or less turns the verdict.
+TEST(FirstInvalidUtf8, TheEdgesOfWellFormedSequences) {
+    const struct {
+        std::string text;
+        std::optional<std::size_t> bad;
+    } cases[] = {
+        {"\x7f\xc2\x80\xdf\xbf", std::nullopt},
+        {"\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xef\xbf\xbf", std::nullopt},  // U+0800, U+D7FF, U+E000, U+FFFF
+        {"\xf0\x90\x80\x80\xf4\x8f\xbf\xbf", std::nullopt},                  // U+10000, U+10FFFF
+        {"ab\xc1\xbf", 2},          // overlong
+        {"a\xe0\x9f\xbf", 1},        // overlong
+        {"a\xed\xa0\x80", 1},        // a surrogate
+        {"\xf0\x8f\xbf\xbf", 0},      // overlong
+        {"\xf4\x90\x80\x80", 0},      // past U+10FFFF
+        {"\xf5\x80\x80\x80", 0},
+        {"ok\xe2\x82", 2},           // cut short
+        {"\xc3\xa4\x80", 2},         // a lone continuation byte
+        {"\xe2\x28\xa1", 0},         // a continuation byte missing
+    };
+    for (const auto& c : cases) EXPECT_EQ(common::FirstInvalidUtf8(c.text), c.bad) << c.text;
 }
 
 TEST(WideToUtf8, RoundTripAndUnencodableCharacters) {
