@@ -12,9 +12,7 @@
 namespace cli {
 
 struct CliOptions {
-    int year = 0;
-    int month = 0;
-    int day = 0;
+    astro::CalendarDate date;   // of --date; {0, 0, 0} when none is given
     double latitudeDeg = 0.0;   // north positive
     double longitudeDeg = 0.0;  // east positive
     // Exactly one of the two zones: a catalogue zone by its IANA name, or a fixed offset.
@@ -41,21 +39,10 @@ struct CliParseResult {
     std::string error;  // one line, set when ok is false
 };
 
-// The values that are checked alike as options and as members of a batch line.
-enum class CliValue { date, latitude, longitude, offset, language };
-
-// Reads one value's text into the options. Returns the reason it is refused, to follow the value's
-// name and quoted text in a message ("is outside -90 to 90"), or an empty text when it is taken.
-std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options);
-
 // Parses the arguments after the program name. Numbers are read in the "C" notation whatever the
 // process locale; a date must exist in the Gregorian calendar. Whether a zone name is in the
 // catalogue is for the caller to find out.
 CliParseResult ParseCliArguments(const std::vector<std::string>& arguments);
-
-// An argument as it may stand in the one line of a message: control characters become "?" and a
-// long argument is cut.
-std::string QuoteArgument(std::string_view argument);
 
 // The usage text printed for --help.
 const char* CliUsage();

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "option_values.h"
+
 namespace cli {
 
 namespace {
@@ -19,8 +21,7 @@ std::string ShortDegrees(double value) {
 std::optional<ResolvedRequest> ResolveRequest(const CliOptions& request, const report::TextStyle& style,
                                               const CatalogueSource& catalogueOf) {
     ResolvedRequest resolved;
-    resolved.date = {static_cast<std::uint16_t>(request.year), static_cast<std::uint16_t>(request.month),
-                     static_cast<std::uint16_t>(request.day)};
+    resolved.date = request.date;
     resolved.style = style;
     places::Observer& observer = resolved.observer;
     observer.latitudeDeg = request.latitudeDeg;

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const cli::CliOptions& o = parsed.request;
     if (o.latitudeDeg < -90 || o.latitudeDeg > 90 || o.longitudeDeg < -180 || o.longitudeDeg > 180 ||
-        o.offsetHours < -12 || o.offsetHours > 14 || o.month < 1 || o.month > 12 || o.day < 1 ||
-        o.day > 31 || o.year < 1901 || o.year > 2099 || o.hasOffset == !o.zoneName.empty() ||
+        o.offsetHours < -12 || o.offsetHours > 14 || o.date.month < 1 || o.date.month > 12 || o.date.day < 1 ||
+        o.date.day > 31 || o.date.year < 1901 || o.date.year > 2099 || o.hasOffset == !o.zoneName.empty() ||
         size > cli::kLongestBatchLine) {
         __builtin_trap();
     }

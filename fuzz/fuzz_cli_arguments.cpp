@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (o.help || o.version || o.batch) return 0;
     // A span instead of a date lies inside the years the almanac computes.
     const bool dateInRange = o.span ? almanac::SpanFault(*o.span).empty()
-                                    : o.month >= 1 && o.month <= 12 && o.day >= 1 && o.day <= 31 && o.year >= 1;
+                                    : o.date.month >= 1 && o.date.month <= 12 && o.date.day >= 1 && o.date.day <= 31 && o.date.year >= 1;
     if (o.latitudeDeg < -90 || o.latitudeDeg > 90 || o.longitudeDeg < -180 || o.longitudeDeg > 180 ||
         o.offsetHours < -12 || o.offsetHours > 14 || !dateInRange || o.hasOffset == !o.zoneName.empty()) {
         __builtin_trap();

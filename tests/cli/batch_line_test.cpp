@@ -14,7 +14,7 @@ TEST(ParseBatchLine, ReadsAGoodLineAsTheOptionsWouldGiveIt) {
         R"( "note": "B\u00e4r \ud83c\udf19", "n": null, "b": true, "x": -0} )");
     ASSERT_TRUE(parsed.ok) << parsed.error;
     const cli::CliOptions& o = parsed.request;
-    EXPECT_EQ(o.year * 10000 + o.month * 100 + o.day, 20180621);
+    EXPECT_EQ(o.date.year * 10000 + o.date.month * 100 + o.date.day, 20180621);
     EXPECT_EQ(o.latitudeDeg, 52.5);
     EXPECT_EQ(o.longitudeDeg, -13.4);
     EXPECT_TRUE(o.hasOffset);

@@ -22,9 +22,7 @@ TEST(ParseCliArguments, AcceptsTheFullCommandInBothSpellings) {
     const cli::CliParseResult parsed = cli::ParseCliArguments(
         {"--date", "2018-06-21", "--lat=52.5", "--lon", "-13.4", "--offset", "+2", "--json"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.year, 2018);
-    EXPECT_EQ(parsed.options.month, 6);
-    EXPECT_EQ(parsed.options.day, 21);
+    EXPECT_EQ(parsed.options.date, (astro::CalendarDate{2018, 6, 21}));
     EXPECT_EQ(parsed.options.latitudeDeg, 52.5);
     EXPECT_EQ(parsed.options.longitudeDeg, -13.4);
     EXPECT_EQ(parsed.options.offsetHours, 2.0);
