@@ -14,8 +14,10 @@ packages=(
     libcairo2-dev
     # the calendar export
     libical-dev
+    # the command line's batch lines are read by nlohmann's JSON reader (header only)
+    nlohmann-json3-dev
     # tests and benchmarks (libssl-dev: the local HTTPS server); the window's tests run on a virtual screen
-    libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev python3
+    libssl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev python3
     python3-icalendar
     xvfb xauth xdotool imagemagick desktop-file-utils
     # the accessibility test reads the window through the accessibility bus
