@@ -2,12 +2,11 @@
 // and a zone, computed in one call.
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include <optional>
-
-#include "places/observer.h"
 #include "astro/astronomy.h"
+#include "places/observer.h"
 #include "report/day_report.h"
 #include "report/text_style.h"
 #include "report/value_formatting.h"
