@@ -5,9 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
-#include <vector>
 #include <cstring>
+#include <vector>
 
 #include "common/replace_file.h"
 #include "common/utf8_text.h"
@@ -250,6 +251,8 @@ std::string WriteDayChartFile(const std::string& path, int width, int height, co
     cairo_surface_t* surface =
         svg ? cairo_svg_surface_create_for_stream(Collect, &bytes, width, height)
             : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    // A size in pixels, as asked: in points a viewer draws it a third larger.
+    if (svg) cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
     cairo_t* context = cairo_create(surface);
     DrawDayChart(context, width, height, chart);
     cairo_destroy(context);
@@ -262,7 +265,9 @@ std::string WriteDayChartFile(const std::string& path, int width, int height, co
     }
     cairo_surface_destroy(surface);
     if (status != CAIRO_STATUS_SUCCESS) return std::string("the chart could not be drawn: ") + cairo_status_to_string(status);
-    if (!common::ReplaceFileWhole(path, bytes, 0644)) return "the chart could not be written to " + path;
+    if (!common::ReplaceUserFile(path, bytes, 0644)) {
+        return "the chart could not be written to " + path + ": " + std::strerror(errno);
+    }
     return {};
 }
 

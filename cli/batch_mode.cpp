@@ -1,5 +1,8 @@
 #include "batch_mode.h"
 
+#include <cerrno>
+#include <cstring>
+#include <ios>
 #include <map>
 #include <optional>
 #include <string>
@@ -103,8 +106,26 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock)
     std::string line;
     line.reserve(256);
     bool pending = false;  // a line has begun and not yet been answered
+    // An editor's byte-order mark is no part of the first request.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::size_t markRead = 0;
     for (;;) {
-        const int ch = input.sbumpc();
+        int ch = std::char_traits<char>::eof();
+        try {
+            ch = input.sbumpc();
+        } catch (const std::ios_base::failure&) {
+            // The stream's buffer throws where the file cannot be read; errno tells why.
+            summary.readError = std::strerror(errno != 0 ? errno : EIO);
+            break;
+        }
+        if (summary.lines == 0 && markRead < kByteOrderMark.size() && line.size() == markRead &&
+            ch == static_cast<unsigned char>(kByteOrderMark[markRead])) {
+            line.push_back(static_cast<char>(ch));
+            if (++markRead == kByteOrderMark.size()) line.clear();
+            pending = true;
+            continue;
+        }
+        markRead = kByteOrderMark.size();
         if (ch != std::char_traits<char>::eof() && ch != '\n') {
             // One byte past the longest line is kept, enough for the parser to refuse it as too
             // long; the rest is passed over.

@@ -132,6 +132,8 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
         const int got = getopt_long(argc, argv.data(), kShortOptions.c_str(), kLongOptions.data(), nullptr);
         if (got == '?') return Failure("option " + QuoteArgument(name) + " takes no value");
         if (got == ':') return Failure("option " + QuoteArgument(name) + " needs a value");
+        // The last of two values would win unseen: a request says each thing once, as a batch line does.
+        if (has(row->opt)) return Failure("option " + QuoteArgument(name) + " is given twice");
         // The value as the caller gave it, where optarg would end at a NUL byte.
         const std::string_view value = !row->takesValue          ? std::string_view()
                                        : name.size() < spelled.size() ? spelled.substr(name.size() + 1)
@@ -218,6 +220,10 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
     if (has(Opt::size) && options.chartPath.empty()) return Failure("--size belongs to --chart");
     if (!options.chartPath.empty()) {
         if (options.span) return Failure("--chart draws the day of --date, not a span of days");
+        // The report prints such a day's values as null; a chart of it would be empty axes.
+        if (has(Opt::date) && (options.date < almanac::kFirstDate || almanac::kLastDate < options.date)) {
+            return Failure("--chart draws a day of the years 1901 to 2099, which the almanac computes");
+        }
         if (!options.chartPath.ends_with(".png") && !options.chartPath.ends_with(".svg")) {
             return Failure("--chart " + QuoteArgument(options.chartPath) + " does not end in .png or .svg");
         }

@@ -49,13 +49,14 @@ int AnswerBatch(bool twelveHourClock) {
     errno = 0;
     const cli::BatchSummary summary = cli::RunBatch(std::cin, std::cout, twelveHourClock);
     if (!summary.written) return WriteFailed();
+    if (!summary.readError.empty()) {
+        std::fprintf(stderr, "almanaxium-cli: standard input could not be read: %s\n", summary.readError.c_str());
+        return 1;
+    }
     return summary.refused == 0 ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& arguments) {
     const cli::CliParseResult parsed = cli::ParseCliArguments(arguments);
     if (!parsed.ok) return Refuse(parsed.error);
     const cli::CliOptions& options = parsed.options;
@@ -101,4 +102,18 @@ int main(int argc, char** argv) {
     }
     return Print(options.json ? cli::DayJson(*day, light, observer.zone, false)
                               : cli::ReportRows(*day, light, observer.zone, request->style));
+}
+
+}  // namespace
+
+// No exception leaves the program: whatever could not be done is a message and a status.
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "almanaxium-cli: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "almanaxium-cli: an unknown error ended the run\n");
+    }
+    return 1;
 }

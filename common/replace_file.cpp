@@ -32,8 +32,27 @@ bool ReplaceFileWhole(const std::string& path, std::string_view contents, mode_t
     bool ok = fchmod(descriptor, mode) == 0 && WriteAll(descriptor, contents) && fsync(descriptor) == 0;
     ok = ::close(descriptor) == 0 && ok;
     if (ok) ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
+    if (!ok) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        errno = error;
+    }
     return ok;
+}
+
+bool ReplaceUserFile(const std::string& path, std::string_view contents, mode_t newMode) {
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode)) {
+        return ReplaceFileWhole(path, contents, newMode);
+    }
+    const mode_t writable = existing.st_uid == ::geteuid() ? S_IWUSR
+                            : existing.st_gid == ::getegid() ? S_IWGRP
+                                                             : S_IWOTH;
+    if ((existing.st_mode & writable) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return ReplaceFileWhole(path, contents, existing.st_mode & 07777);
 }
 
 }  // namespace common

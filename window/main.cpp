@@ -1,5 +1,6 @@
 // Almanaxium: the desktop almanac of the Sun and the Moon.
 #include <cstdio>
+#include <exception>
 
 #include "almanax_app.h"
 #include "program/command_words.h"
@@ -13,5 +14,13 @@ int main(int argc, char** argv) {
         std::fputs(answer->c_str(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    return wxEntry(argc, argv);
+    // No exception leaves the program: what ended it is said on the terminal, with a status.
+    try {
+        return wxEntry(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "almanaxium: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "almanaxium: an unknown error ended the program\n");
+    }
+    return 1;
 }
