@@ -215,16 +215,21 @@ bool LocalToUniversal(const TimeZoneInformation& rule, const astro::CalendarDate
 }
 
 LocalDateTime UniversalToLocal(const TimeZoneInformation& rule, const astro::CivilDateTime& universal) {
+    // The conversions count from 1601; an earlier instant is moved on by whole 400-year cycles of the
+    // Gregorian calendar, which repeat its weekdays and leap days exactly, and moved back after. A
+    // rule is the same every year, so the clock time is that of the instant itself.
+    const int cycles = universal.year < 1601 ? (1601 - universal.year + 399) / 400 : 0;
     SystemTime ut;
-    ut.wYear = universal.year;
+    ut.wYear = static_cast<std::uint16_t>(universal.year + 400 * cycles);
     ut.wMonth = universal.month;
     ut.wDay = universal.day;
     ut.wHour = universal.hour;
     ut.wMinute = universal.minute;
     ut.wSecond = universal.second;
     SystemTime local;
-    SystemTimeToZoneLocalTime(rule, ut, local);
-    return LocalDateTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+    if (!SystemTimeToZoneLocalTime(rule, ut, local)) return LocalDateTime{};
+    return LocalDateTime{static_cast<std::uint16_t>(local.wYear - 400 * cycles), local.wMonth, local.wDay,
+                         local.wHour, local.wMinute, local.wSecond};
 }
 
 bool IsDaylightTime(const TimeZoneInformation& rule, const astro::CalendarDate& date) {

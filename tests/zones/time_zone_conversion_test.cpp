@@ -222,9 +222,19 @@ TEST(LocalToUniversal, TruncatesAndResolvesEachTimeOfTheDayByTheRule) {
 }
 
 TEST(UniversalToLocal, ConvertsAndGivesZerosOnFailure) {
-    const zones::LocalDateTime local = zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 6, 28, 4, 54, 35});
-    EXPECT_EQ(std::tuple(local.year, local.month, local.day, local.hour, local.minute, local.second),
-              std::tuple(2018, 6, 28, 6, 54, 35));
+    // Instants before 1601 too, by the rule of every year: summer time in July, the year's turn.
+    const std::pair<astro::CivilDateTime, std::tuple<int, int, int, int, int, int>> cases[] = {
+        {{2018, 6, 28, 4, 54, 35}, {2018, 6, 28, 6, 54, 35}},
+        {{1500, 7, 1, 12, 0, 0}, {1500, 7, 1, 14, 0, 0}},
+        {{1600, 12, 31, 23, 30, 0}, {1601, 1, 1, 0, 30, 0}},
+        {{1, 1, 1, 0, 0, 0}, {1, 1, 1, 1, 0, 0}},
+        {{1200, 2, 29, 22, 0, 0}, {1200, 2, 29, 23, 0, 0}},
+    };
+    for (const auto& [universal, expected] : cases) {
+        const zones::LocalDateTime local = zones::UniversalToLocal(RuleOf("Europe/Berlin"), universal);
+        EXPECT_EQ(std::tuple(local.year, local.month, local.day, local.hour, local.minute, local.second), expected)
+            << universal.year;
+    }
     EXPECT_TRUE(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 13, 1, 0, 0, 0}).IsZero());
     EXPECT_TRUE(zones::UniversalToLocal(RuleOf("Europe/Berlin"), {2018, 2, 29, 0, 0, 0}).IsZero());
 }
