@@ -179,11 +179,7 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
                 }
                 break;
             case Opt::events:
-                if (const auto events = ParseEvents(value); !events) {
-                    return refuse("is not a list of sunrise, sunset, civil, nautical, astronomical, moonrise, moonset, phases");
-                } else {
-                    options.events = *events;
-                }
+                if (const std::string why = ParseEvents(value, options.events); !why.empty()) return refuse(why);
                 break;
             case Opt::json:
             case Opt::help:

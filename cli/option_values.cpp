@@ -18,13 +18,18 @@ std::string QuoteArgument(std::string_view argument) {
 
 namespace {
 
-// A finite decimal number; from_chars reads the "C" notation regardless of the locale.
-std::optional<double> ParseNumber(std::string_view text) {
+// A finite decimal number, or why the text is none; from_chars reads the "C" notation regardless of
+// the locale.
+std::string ParseNumber(std::string_view text, double& value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
+    if (end != text.data() + text.size() || (error != std::errc() && error != std::errc::result_out_of_range)) {
+        return "is not a number";
+    }
+    // 1e-400 and 1e400 are numbers, but none a double holds.
+    if (error == std::errc::result_out_of_range) return "is a number too near 0 or too large to be read";
+    if (!std::isfinite(value)) return "is not a number";
+    return std::string();
 }
 
 // Digits only, at most four of them.
@@ -68,20 +73,25 @@ std::optional<std::pair<int, int>> ParseChartSize(std::string_view text) {
     return std::pair(*width, *height);
 }
 
-std::optional<std::vector<std::string>> ParseEvents(std::string_view text) {
-    std::vector<std::string> events;
+std::string ParseEvents(std::string_view text, std::vector<std::string>& events) {
+    std::vector<std::string> named;
     for (;;) {
         const std::size_t comma = text.find(',');
         const std::string_view event = text.substr(0, comma);
         if (!IsOneOf(event, {"sunrise", "sunset", "civil", "nautical", "astronomical", "moonrise", "moonset",
-                             "phases"}) ||
-            std::find(events.begin(), events.end(), event) != events.end()) {
-            return std::nullopt;
+                             "phases"})) {
+            return "names " + QuoteArgument(event) +
+                   ", which is not one of sunrise, sunset, civil, nautical, astronomical, moonrise, moonset, phases";
         }
-        events.emplace_back(event);
-        if (comma == std::string_view::npos) return events;
+        if (std::find(named.begin(), named.end(), event) != named.end()) {
+            return "names " + QuoteArgument(event) + " twice";
+        }
+        named.emplace_back(event);
+        if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
+    events = std::move(named);
+    return std::string();
 }
 
 std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& options) {
@@ -96,17 +106,17 @@ std::string TakeCliValue(CliValue which, std::string_view text, CliOptions& opti
         options.date = *date;
         return std::string();
     }
-    const auto number = ParseNumber(text);
-    if (!number) return "is not a number";
+    double value = 0.0;
+    if (std::string why = ParseNumber(text, value); !why.empty()) return why;
     if (which == CliValue::latitude) {
-        if (*number < -90 || *number > 90) return "is outside -90 to 90";
-        options.latitudeDeg = *number;
+        if (value < -90 || value > 90) return "is outside -90 to 90";
+        options.latitudeDeg = value;
     } else if (which == CliValue::longitude) {
-        if (*number < -180 || *number > 180) return "is outside -180 to 180";
-        options.longitudeDeg = *number;
+        if (value < -180 || value > 180) return "is outside -180 to 180";
+        options.longitudeDeg = value;
     } else {
-        if (*number < -12 || *number > 14) return "is outside -12 to 14";
-        const double minutes = *number * 60;
+        if (value < -12 || value > 14) return "is outside -12 to 14";
+        const double minutes = value * 60;
         if (std::fabs(minutes - std::round(minutes)) > 1e-6) return "is not a whole number of minutes";
         options.offsetHours = std::round(minutes) / 60;
         options.hasOffset = true;

@@ -32,8 +32,9 @@ std::optional<astro::CalendarDate> ParseDateParts(std::string_view text, int par
 // "800x400": a width of 200 to 4000 and a height of 100 to 4000 pixels.
 std::optional<std::pair<int, int>> ParseChartSize(std::string_view text);
 
-// A comma-separated list of the event kinds of a calendar, each known and named once.
-std::optional<std::vector<std::string>> ParseEvents(std::string_view text);
+// A comma-separated list of the event kinds of a calendar, each known and named once, into events;
+// the reason it is refused, naming the kind at fault, or an empty text when it is taken.
+std::string ParseEvents(std::string_view text, std::vector<std::string>& events);
 
 bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> names);
 

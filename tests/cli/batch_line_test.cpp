@@ -62,7 +62,7 @@ TEST(ParseBatchLine, RefusesBadLinesWithTheirReason) {
         {"{\"date\": \"2018-06-21\", \"lat\": 52.5, \"lon\": -Infinity, \"zone\": \"UTC\"}", "lon is not a number"},
         {"{\"date\": \"2018-06-21\", \"lat\": \"52.5\", \"lon\": 13.4, \"zone\": \"UTC\"}", "lat is not a number"},
         {"{\"date\": \"2018-06-21\", \"lat\": 052, \"lon\": 13.4, \"zone\": \"UTC\"}", "lat is not a number"},
-        {"{\"date\": \"2018-06-21\", \"lat\": 1e999, \"lon\": 13.4, \"zone\": \"UTC\"}", "lat '1e999' is not a number"},
+        {"{\"date\": \"2018-06-21\", \"lat\": 1e999, \"lon\": 13.4, \"zone\": \"UTC\"}", "lat '1e999' is a number too near 0 or too large to be read"},
         {"{\"date\": \"2018-06-21\", \"lat\": 90.5, \"lon\": 13.4, \"zone\": \"UTC\"}", "lat '90.5' is outside -90 to 90"},
         {"{\"date\": \"2018-06-21\", \"lat\": 0, \"lon\": 181, \"zone\": \"UTC\"}", "lon '181' is outside -180 to 180"},
         {"{" + place + ", \"offset\": 14.5}", "offset '14.5' is outside -12 to 14"},

@@ -54,8 +54,10 @@ TEST(ParseCliArguments, SpansOfDays) {
         {{"--year", "2024", "--format", "xml"}, "--format 'xml' is not one of table, csv, ics, jsonl", {}},
         {{"--year", "2024", "--events", "sunrise"}, "--events belongs to --format ics", {}},
         {{"--year", "2024", "--format", "ics", "--events", "sunrise,sunrise"},
-         "--events 'sunrise,sunrise' is not a list of sunrise, sunset, civil, nautical, astronomical, "
-         "moonrise, moonset, phases", {}},
+         "--events 'sunrise,sunrise' names 'sunrise' twice", {}},
+        {{"--year", "2024", "--format", "ics", "--events", "sunrise,dawn"},
+         "--events 'sunrise,dawn' names 'dawn', which is not one of sunrise, sunset, civil, nautical, "
+         "astronomical, moonrise, moonset, phases", {}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments = {"--lat", "52.5", "--lon", "13.4", "--offset", "2"};
@@ -139,6 +141,8 @@ TEST(ParseCliArguments, OnlyOptionsSpelledOutInFull) {
         {{"--json=x"}, "option '--json' takes no value"},
         {{"--help="}, "option '--help' takes no value"},
         {{"--lat", "--json"}, "--lat '--json' is not a number"},
+        {{"--lat", "1e-400"}, "--lat '1e-400' is a number too near 0 or too large to be read"},
+        {{"--json", "--date", "2018-06-21", "--json"}, "option '--json' is given twice"},
         {{"--date", "2018-06-21", "--zone"}, "option '--zone' needs a value"},
         {{"-h"}, ""},
         {{"--date", "2018-06-21"}, ""},
