@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 #include <cwchar>
+#include <langinfo.h>
+#include <string>
 
 #include "resources/string_table.h"
 #include "resources/string_ids.h"
@@ -42,6 +44,28 @@ std::tm CalendarTm(int year, int month, int day, int hour, int minute, int secon
 }
 
 std::wstring Degrees(const wchar_t* format, double degrees) { return Printf(format, degrees); }
+
+// The locale's date format with the year in four digits: some locales' short date writes two
+// ("01/01/01" is both 1901 and 2001), which no almanac of two centuries can use.
+const std::wstring& DateFormat() {
+    thread_local std::string narrow;
+    thread_local std::wstring wide;
+    const char* format = nl_langinfo(D_FMT);
+    if (format == nullptr || *format == '\0') format = "%x";
+    if (narrow != format || wide.empty()) {
+        narrow = format;
+        wide.clear();
+        for (std::size_t i = 0; i < narrow.size(); ++i) {
+            if (narrow[i] == '%' && i + 1 < narrow.size()) {
+                const char field = narrow[++i];
+                wide += field == 'y' ? L"%Y" : field == 'D' ? L"%m/%d/%Y" : std::wstring{L'%', static_cast<wchar_t>(field)};
+            } else {
+                wide += static_cast<wchar_t>(static_cast<unsigned char>(narrow[i]));
+            }
+        }
+    }
+    return wide;
+}
 
 // A locale without morning and afternoon designators (German, Spanish, French) cannot write a
 // 12-hour clock time unambiguously: 2:57 could be either. Such locales get the 24-hour clock.
@@ -91,18 +115,18 @@ std::wstring FormatMonthYear(int year, int month) {
 }
 
 std::wstring FormatWeekdayDate(int year, int month, int day) {
-    return Strftime(L"%a %x", CalendarTm(year, month, day, 0, 0, 0));
+    return Strftime((L"%a " + DateFormat()).c_str(), CalendarTm(year, month, day, 0, 0, 0));
 }
 
 int VisiblePercent(double illuminatedFraction) { return static_cast<int>(illuminatedFraction * 100 + 0.5); }
 
 std::wstring FormatPhaseDate(const LocalDateTime& t) {
     if (t.IsZero()) return kNoValue;
-    return Strftime(L"%x - %X", CalendarTm(t.year, t.month, t.day, t.hour, t.minute, t.second));
+    return Strftime((DateFormat() + L" - %X").c_str(), CalendarTm(t.year, t.month, t.day, t.hour, t.minute, t.second));
 }
 
 std::wstring FormatPickerDate(int year, int month, int day) {
-    return Strftime(L"%x", CalendarTm(year, month, day, 0, 0, 0));
+    return Strftime(DateFormat().c_str(), CalendarTm(year, month, day, 0, 0, 0));
 }
 
 DayReportTexts FormatDayReport(const DayReport& r, const TextStyle& style) {

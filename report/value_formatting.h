@@ -35,16 +35,17 @@ long DayLengthSeconds(double hours);
 // language has a form of its own for that).
 std::wstring FormatMonthYear(int year, int month);
 
-// The locale's abbreviated weekday and date, "%a %x".
+// The locale's abbreviated weekday and date, "%a %x" with the year in four digits (as every date
+// text here writes it).
 std::wstring FormatWeekdayDate(int year, int month, int day);
 
 // The percentage of the Moon's disc lit, as the visibility text shows it.
 int VisiblePercent(double illuminatedFraction);
 
-// The locale's date and time, "%x - %X"; "-" for the all-zero moment.
+// The locale's date and time, "%x - %X" with a four-digit year; "-" for the all-zero moment.
 std::wstring FormatPhaseDate(const LocalDateTime& moment);
 
-// The locale's date, "%x", as the date picker shows it.
+// The locale's date, "%x" with a four-digit year.
 std::wstring FormatPickerDate(int year, int month, int day);
 
 // The text of every value field of the report.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the main window in each interface language under a virtual screen, and
-# one of its month table (reached by the keyboard: Shift+Tab to the last control, "Table...", then
-# Space): build/screenshots/main_<lang>.png and month_<lang>.png. Needs xvfb-run, xdotool and ImageMagick's import.
+# one of its month table (reached by the keyboard: Shift+Tab twice past the last control, "Chart...",
+# to "Table...", then Space): build/screenshots/main_<lang>.png and month_<lang>.png. Needs xvfb-run, xdotool and ImageMagick's import.
 # Extra arguments are NAME=value settings of the environment for every run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +14,7 @@ for lang in en de es fr el; do
         for i in $(seq 50); do xdotool search --name "^Almanaxium" >/dev/null 2>&1 && break; sleep 0.1; done
         sleep 1
         import -window root "'"$out"'/main_'"$lang"'.png"
-        xdotool key shift+Tab; sleep 0.3; xdotool key space; sleep 2
+        xdotool key shift+Tab shift+Tab; sleep 0.3; xdotool key space; sleep 2
         import -window root "'"$out"'/month_'"$lang"'.png"
         kill %1' >/dev/null 2>&1
     rm -rf "$home"

@@ -95,7 +95,7 @@ TEST(FormatDayReport, EveryFieldInTheCLocale) {
     test_support::ScopedLocale c("C");
     resources::SelectStringTable("en");
     const report::DayReportTexts t = report::FormatDayReport(SampleReport(), {"en", false});
-    EXPECT_EQ(t.date, L"06/21/18");
+    EXPECT_EQ(t.date, L"06/21/2018");
     EXPECT_EQ(t.sunrise, L"4:43");
     EXPECT_EQ(t.sunset, L"21:33");
     EXPECT_EQ(t.sunriseAzimuth, L"360\u00b0");
@@ -115,7 +115,7 @@ TEST(FormatDayReport, EveryFieldInTheCLocale) {
     EXPECT_EQ(t.astronomicalTwilightEnd, L"-");
     EXPECT_EQ(t.nauticalTwilightBegin, L"2:30");
     EXPECT_EQ(t.civilTwilightEnd, L"22:23");
-    EXPECT_EQ(t.nextFullMoon, L"06/28/18 - 06:54:35");
+    EXPECT_EQ(t.nextFullMoon, L"06/28/2018 - 06:54:35");
 }
 
 TEST(FormatDayReport, GermanLocalePrintsDecimalCommas) {
@@ -130,6 +130,22 @@ TEST(FormatDayReport, GermanLocalePrintsDecimalCommas) {
     EXPECT_EQ(t.phase, L"Erstes Viertel");
     EXPECT_EQ(t.nextFullMoon, L"28.06.2018 - 06:54:35");
     resources::SelectStringTable("en");
+}
+
+// Every date text writes its year in four digits, whatever the locale's short date does: Spanish
+// writes two, so that 1901 and 2001 would read alike.
+TEST(FormatDates, FourDigitYearsInEveryLanguage) {
+    const std::pair<const char*, const wchar_t*> cases[] = {
+        {"es_ES.UTF-8", L"01/01/1901"}, {"en_US.UTF-8", L"01/01/1901"}, {"de_DE.UTF-8", L"01.01.1901"},
+        {"fr_FR.UTF-8", L"01/01/1901"}, {"el_GR.UTF-8", L"01/01/1901"}, {"C", L"01/01/1901"},
+    };
+    for (const auto& [name, expected] : cases) {
+        test_support::ScopedLocale locale(name);
+        REQUIRE_LOCALE(locale);
+        EXPECT_EQ(report::FormatPickerDate(1901, 1, 1), expected) << name;
+        EXPECT_NE(report::FormatPhaseDate({2001, 1, 1, 0, 0, 0}).find(L"2001"), std::wstring::npos) << name;
+        EXPECT_NE(report::FormatWeekdayDate(2001, 1, 1).find(L"2001"), std::wstring::npos) << name;
+    }
 }
 
 TEST(FormatDayReport, MissingEventsAndRefusedDates) {
@@ -157,8 +173,8 @@ TEST(FormatDayReport, MissingEventsAndRefusedDates) {
     const report::DayReportTexts declined = report::FormatDayReport(r, {});
     EXPECT_TRUE(declined.sunrise.empty());
     EXPECT_TRUE(declined.phase.empty());
-    EXPECT_EQ(declined.date, L"06/21/18");
-    EXPECT_EQ(declined.nextFullMoon, L"06/28/18 - 06:54:35");
+    EXPECT_EQ(declined.date, L"06/21/2018");
+    EXPECT_EQ(declined.nextFullMoon, L"06/28/2018 - 06:54:35");
 }
 
 TEST(UserUses12HourClock, FromTheUsersTimeLocale) {
