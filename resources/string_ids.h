@@ -133,6 +133,8 @@ enum StringId : unsigned {
     // The chart window and the main window's button that opens it.
     kTextChartButton = 1047,
     kTextChartTitle = 1048,
+    // The month table's export, when the file written is not the one the file dialog asked about.
+    kTextReplaceFile = 1049,
 };
 
 // The eight phase names in the order of the phase index, new Moon first.
@@ -152,6 +154,6 @@ inline constexpr unsigned kFirstStringId = kTextAboutMenu;
 inline constexpr unsigned kLastStringId = kTextWindowsStoreAddress;
 // The same for the ids added from 1000 on.
 inline constexpr unsigned kFirstAddedStringId = kTextServiceNotReached;
-inline constexpr unsigned kLastAddedStringId = kTextChartTitle;
+inline constexpr unsigned kLastAddedStringId = kTextReplaceFile;
 
 }  // namespace resources

@@ -6,6 +6,7 @@
 #include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/menuitem.h>
+#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/settings.h>
 #include <wx/stattext.h>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "almanac/export_target.h"
 #include "almanac/span_csv.h"
 #include "calendar/span_calendar.h"
 #include "common/replace_file.h"
@@ -195,10 +197,15 @@ void MonthTableDlg::OnExport() {
                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (chooser.ShowModal() != wxID_OK) return;
     const bool calendar = chooser.GetFilterIndex() == 1;
-    std::string path = chooser.GetPath().utf8_string();
-    const std::string extension = calendar ? ".ics" : ".csv";
-    if (path.size() < extension.size() || path.compare(path.size() - extension.size(), extension.size(), extension) != 0) {
-        path += extension;
+    const almanac::ExportTarget target = almanac::ExportTargetOf(chooser.GetPath().utf8_string(), calendar);
+    const std::string& path = target.path;
+    // The dialog asked about the name as typed; the file written has the format's ending.
+    if (target.askToReplace) {
+        const std::wstring question = update::WithText(resources::LoadPlainString(resources::kTextReplaceFile),
+                                                       common::Utf8ToWide(path));
+        wxMessageDialog ask(this, wxString(question), wxStripMenuCodes(Text(resources::kTextExport)).BeforeFirst('.'),
+                            wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION);
+        if (ask.ShowModal() != wxID_YES) return;
     }
     errno = 0;
     if (!ExportTo(path, calendar)) {

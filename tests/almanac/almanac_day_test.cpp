@@ -2,9 +2,12 @@
 // catalogue, and the field table against the main window's template.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "almanac/almanac_day.h"
+#include "almanac/export_target.h"
 #include "almanac/month_table.h"
 #include "almanac/report_fields.h"
 #include "resources/dialog_template.h"
@@ -121,6 +124,34 @@ TEST(MonthTable, MonthsOnAndBackAndTheRowsOfTheSelectedDateAndToday) {
         EXPECT_EQ(table.DateOfRow(c.days - 1), (astro::CalendarDate{static_cast<std::uint16_t>(c.year),
                                                  static_cast<std::uint16_t>(c.month), static_cast<std::uint16_t>(c.days)}));
     }
+}
+
+// The month table's export writes the chosen format's ending, and asks itself before it replaces a
+// file the file dialog did not ask about.
+TEST(ExportTarget, TheFormatsEndingAndTheQuestionAboutTheFileWritten) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "almanaxium_export_target";
+    std::filesystem::create_directories(folder);
+    for (const char* present : {"noext.csv", "cal.ics"}) std::ofstream(folder / present) << "old";
+    const auto at = [&](const char* name) { return (folder / name).string(); };
+    const struct {
+        const char* chosen;
+        bool calendar;
+        const char* written;
+        bool ask;
+    } cases[] = {
+        {"noext", false, "noext.csv", true},   // the dialog asked about "noext", which is not there
+        {"new", false, "new.csv", false},
+        {"cal.ics", false, "cal.csv", false},  // the other format's ending is replaced
+        {"cal.csv", true, "cal.ics", true},
+        {"noext.csv", false, "noext.csv", false},  // the dialog asked about this very file
+        {"month.CSV", true, "month.CSV.ics", false},
+    };
+    for (const auto& c : cases) {
+        const almanac::ExportTarget target = almanac::ExportTargetOf(at(c.chosen), c.calendar);
+        EXPECT_EQ(target.path, at(c.written)) << c.chosen;
+        EXPECT_EQ(target.askToReplace, c.ask) << c.chosen;
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
