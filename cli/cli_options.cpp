@@ -13,7 +13,7 @@ namespace {
 
 // The first five are the values checked alike in a batch line, in CliValue's order.
 enum class Opt { date, lat, lon, offset, lang, zone, json, chart, size, help, version, from, to, month, year,
-                 format, events, batch };
+                 format, events, batch, output };
 static_assert(static_cast<int>(Opt::lang) == static_cast<int>(CliValue::language));
 
 // Every option once, in the order of the usage text: its name, whether it takes a value, the rest of
@@ -31,7 +31,7 @@ constexpr OptionRow kOptions[] = {
     {Opt::date, "date", true, "    the calendar date (years 1901 to 2099 are computed)\n",
      "usage: almanaxium-cli --date YYYY-MM-DD --lat DEG --lon DEG\n"
      "                     (--zone IANA-NAME | --offset HOURS) [--lang CODE] [--json]\n"
-     "                     [--chart FILE.png|FILE.svg [--size WIDTHxHEIGHT]]\n"},
+     "                     [--chart FILE.png|FILE.svg [--size WIDTHxHEIGHT]] [--output FILE]\n"},
     {Opt::lat, "lat", true, "     latitude in degrees, north positive, -90 to 90\n"},
     {Opt::lon, "lon", true, "     longitude in degrees, east positive, -180 to 180\n"},
     {Opt::zone, "zone", true, "    a time zone of the system's catalogue, e.g. Europe/Berlin\n"},
@@ -40,6 +40,8 @@ constexpr OptionRow kOptions[] = {
     {Opt::lang, "lang", true, "    the interface language: en, de, es, fr or el (default: from the\n"
                               "            environment, as the window chooses it)\n"},
     {Opt::json, "json", false, "    print the results as one JSON object\n"},
+    {Opt::output, "output", true, "  write the results into FILE instead of standard output, whole or not at\n"
+                                  "            all: a run that fails leaves the file as it was (a span too)\n"},
     {Opt::chart, "chart", true, "   also draw the day's light (the Sun's and the Moon's altitude, twilights,\n"
                                 "            golden and blue hour) into a PNG or SVG file; --size in pixels, 800x400\n"},
     {Opt::size, "size", true, ""},
@@ -49,7 +51,7 @@ constexpr OptionRow kOptions[] = {
      "\n"
      "       almanaxium-cli (--from YYYY-MM-DD --to YYYY-MM-DD | --month YYYY-MM | --year YYYY)\n"
      "                     --lat DEG --lon DEG (--zone IANA-NAME | --offset HOURS) [--lang CODE]\n"
-     "                     [--format table|csv|ics|jsonl] [--events LIST]\n"},
+     "                     [--format table|csv|ics|jsonl] [--events LIST] [--output FILE]\n"},
     {Opt::to, "to", true, ""},
     {Opt::month, "month", true, "   every day of a month;  --year  every day of a year\n"},
     {Opt::year, "year", true, ""},
@@ -150,6 +152,10 @@ CliParseResult ParseCliArguments(const std::vector<std::string>& arguments) {
                                                          : "--chart needs a file name ending in .png or .svg");
                 }
                 (row->opt == Opt::zone ? options.zoneName : options.chartPath) = value;
+                break;
+            case Opt::output:
+                if (value.empty()) return Failure("--output needs a file name");
+                options.outputPath = value;
                 break;
             case Opt::from:
             case Opt::to:

@@ -29,6 +29,7 @@ struct CliOptions {
     std::string format = "table";     // of a span: table, csv, ics or jsonl
     std::vector<std::string> events;  // of a calendar: the kinds of event it holds
     std::string chartPath;            // the day's chart as a .png or .svg file; empty: none
+    std::string outputPath;           // the results into this file; empty: standard output
     int chartWidth = 800;             // pixels
     int chartHeight = 400;
 };

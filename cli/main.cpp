@@ -10,6 +10,7 @@
 
 #include "almanac/almanac_day.h"
 #include "chart/chart_drawing.h"
+#include "common/replace_file.h"
 #include "batch_mode.h"
 #include "cli_options.h"
 #include "cli_request.h"
@@ -32,6 +33,14 @@ int WriteFailed() {
     const int error = errno;
     std::fprintf(stderr, "almanaxium-cli: the report could not be written: %s\n",
                  error != 0 ? std::strerror(error) : "write error");
+    return 1;
+}
+
+// The whole output into the file of --output, replaced whole or not at all.
+int PrintTo(const std::string& path, const std::string& output) {
+    if (common::ReplaceUserFile(path, output, 0644)) return 0;
+    std::fprintf(stderr, "almanaxium-cli: the results could not be written to %s: %s\n", path.c_str(),
+                 std::strerror(errno));
     return 1;
 }
 
@@ -82,7 +91,8 @@ int Run(const std::vector<std::string>& arguments) {
 
     if (options.span) {
         const std::vector<almanac::SpanDay> days = almanac::ComputeSpan(*options.span, observer, request->style);
-        return Print(cli::SpanOutput(days, observer, request->style, options));
+        const std::string output = cli::SpanOutput(days, observer, request->style, options);
+        return options.outputPath.empty() ? Print(output) : PrintTo(options.outputPath, output);
     }
     const std::optional<almanac::AlmanacDay> day = almanac::ComputeAlmanacDay(request->date, observer, request->style);
     if (!day) {
@@ -100,8 +110,9 @@ int Run(const std::vector<std::string>& arguments) {
             return 1;
         }
     }
-    return Print(options.json ? cli::DayJson(*day, light, observer.zone, false)
-                              : cli::ReportRows(*day, light, observer.zone, request->style));
+    const std::string output = options.json ? cli::DayJson(*day, light, observer.zone, false)
+                                            : cli::ReportRows(*day, light, observer.zone, request->style);
+    return options.outputPath.empty() ? Print(output) : PrintTo(options.outputPath, output);
 }
 
 }  // namespace

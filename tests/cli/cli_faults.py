@@ -6,7 +6,7 @@
 One table of cases, each run as the real program: standard input closed or a folder under --batch,
 a byte-order mark before the first batch line, an option given twice, a chart of a year the almanac
 does not compute, a chart over a read-only file and over one of another mode, a chart into a
-missing folder, and the size of an SVG chart in pixels.
+missing folder, the results into a file whole or not at all, and the size of an SVG chart in pixels.
 """
 import os
 import stat
@@ -42,6 +42,8 @@ def main():
         with open(private, "wb") as f:
             f.write(b"old")
         os.chmod(private, 0o600)
+        with open(path("kept.png"), "wb") as f:
+            f.write(b"report")
         directory = os.open(folder, os.O_RDONLY)
 
         # (what, arguments, run options, status, a text standard error holds, a check of the result)
@@ -63,6 +65,11 @@ def main():
              lambda out: open(private, "rb").read(4) == b"\x89PNG" and stat.S_IMODE(os.stat(private).st_mode) == 0o600),
             ("chart into a missing folder", PLACE + ["--chart", path("none/x.png")], {}, 1,
              "No such file or directory", None),
+            ("output kept when the run fails", ["--date", "2024-06-21", "--lat", "52.5", "--lon", "13.4",
+             "--zone", "Mars/Base", "--output", read_only.replace("read_only", "kept")], {}, 2, "unknown time zone",
+             lambda out: open(path("kept.png"), "rb").read() == b"report"),
+            ("output of a span", ["--month", "2024-02", "--format", "csv", "--output", path("feb.csv")] + PLACE[2:],
+             {}, 0, "", lambda out: out == b"" and open(path("feb.csv"), "rb").read().count(b"\n") == 30),
             ("chart in pixels", PLACE + ["--chart", path("c.svg"), "--size", "800x400"], {}, 0, "",
              lambda out: b'width="800px" height="400px"' in open(path("c.svg"), "rb").read(600)),
         ]
