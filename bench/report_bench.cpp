@@ -11,13 +11,17 @@
 
 namespace {
 
-void BM_ComputeDayReport(benchmark::State& state) {
-    const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
-                                                 "/Europe/Berlin");
+// The Brandenburg Gate on Berlin's clock.
+places::Observer Berlin() {
     places::Observer observer;
     observer.latitudeDeg = 52.5161564;
     observer.longitudeDeg = 13.3775096;
-    observer.zone.rule = berlin->rule;
+    observer.zone.rule = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) + "/Europe/Berlin")->rule;
+    return observer;
+}
+
+void BM_ComputeDayReport(benchmark::State& state) {
+    const places::Observer observer = Berlin();
     std::vector<astro::CalendarDate> days;
     for (int day = 0; day < 366; ++day) days.push_back(astro::AddDays({2024, 1, 1}, day));
     astro::DayEphemeris ephemeris;
@@ -33,16 +37,10 @@ void BM_ComputeDayReport(benchmark::State& state) {
 BENCHMARK(BM_ComputeDayReport);
 
 void BM_FormatDayReport(benchmark::State& state) {
-    const auto berlin = zones::ReadZoneFileRule(std::string(zones::kSystemZoneInfoFolder) +
-                                                 "/Europe/Berlin");
     astro::DayEphemeris ephemeris;
     astro::PhaseDates phases;
     report::DayReport dayReport;
-    places::Observer observer;
-    observer.latitudeDeg = 52.5161564;
-    observer.longitudeDeg = 13.3775096;
-    observer.zone.rule = berlin->rule;
-    report::ComputeDayReport({2024, 6, 25}, observer, ephemeris, phases, dayReport);
+    report::ComputeDayReport({2024, 6, 25}, Berlin(), ephemeris, phases, dayReport);
     for (auto _ : state) benchmark::DoNotOptimize(report::FormatDayReport(dayReport, {}));
 }
 BENCHMARK(BM_FormatDayReport);

@@ -106,9 +106,6 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock)
     std::string line;
     line.reserve(256);
     bool pending = false;  // a line has begun and not yet been answered
-    // An editor's byte-order mark is no part of the first request.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    std::size_t markRead = 0;
     for (;;) {
         int ch = std::char_traits<char>::eof();
         try {
@@ -118,14 +115,6 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock)
             summary.readError = std::strerror(errno != 0 ? errno : EIO);
             break;
         }
-        if (summary.lines == 0 && markRead < kByteOrderMark.size() && line.size() == markRead &&
-            ch == static_cast<unsigned char>(kByteOrderMark[markRead])) {
-            line.push_back(static_cast<char>(ch));
-            if (++markRead == kByteOrderMark.size()) line.clear();
-            pending = true;
-            continue;
-        }
-        markRead = kByteOrderMark.size();
         if (ch != std::char_traits<char>::eof() && ch != '\n') {
             // One byte past the longest line is kept, enough for the parser to refuse it as too
             // long; the rest is passed over.
@@ -134,6 +123,8 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, bool twelveHourClock)
             continue;
         }
         if (ch == std::char_traits<char>::eof() && !pending) break;
+        // An editor's byte-order mark is no part of the first request.
+        if (summary.lines == 0 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         bool refused = false;
         out << answerer.Answer(line, ++summary.lines, refused);
         if (refused) ++summary.refused;

@@ -91,20 +91,23 @@ std::wstring TextOf(const StringTable& table, unsigned id) {
     return found != table.end() ? found->second : std::wstring();
 }
 
+// The table of a code; a code of none of the five languages reads English, as SelectStringTable
+// chooses it.
+const StringTable& TableOrEnglish(std::string_view languageCode) {
+    const std::size_t index = LanguageIndex(languageCode);
+    return StringTableOf(kLanguages[index < kLanguages.size() ? index : 0]);
+}
+
 }  // namespace
 
-std::wstring LoadPlainString(unsigned id) { return TextOf(StringTableOf(SelectedLanguageCode()), id); }
+std::wstring LoadPlainString(unsigned id) { return PlainStringIn(SelectedLanguageCode(), id); }
 
-// A code of none of the five languages reads English, as SelectStringTable chooses it.
 std::wstring PlainStringIn(std::string_view languageCode, unsigned id) {
-    const std::size_t index = LanguageIndex(languageCode);
-    return TextOf(StringTableOf(kLanguages[index < kLanguages.size() ? index : 0]), id);
+    return TextOf(TableOrEnglish(languageCode), id);
 }
 
 std::wstring LocalizedStringIn(std::string_view languageCode, unsigned id) {
-    const std::size_t index = LanguageIndex(languageCode);
-    return LocalizedStringFrom(StringTableOf(kLanguages[index < kLanguages.size() ? index : 0]),
-                               StringTableOf("en"), id);
+    return LocalizedStringFrom(TableOrEnglish(languageCode), StringTableOf("en"), id);
 }
 
 std::wstring LocalizedStringFrom(const StringTable& selected, const StringTable& english,
@@ -113,8 +116,6 @@ std::wstring LocalizedStringFrom(const StringTable& selected, const StringTable&
     return !text.empty() ? text : TextOf(english, id);
 }
 
-std::wstring LoadLocalizedString(unsigned id) {
-    return LocalizedStringFrom(StringTableOf(SelectedLanguageCode()), StringTableOf("en"), id);
-}
+std::wstring LoadLocalizedString(unsigned id) { return LocalizedStringIn(SelectedLanguageCode(), id); }
 
 }  // namespace resources

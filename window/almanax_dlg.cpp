@@ -152,7 +152,7 @@ void CAlmanaxDlg::RefreshReport() {
     }
     ShowTimeZoneName(observer.zone);
     WriteBoundTexts();
-    RefreshChart();
+    RefreshChart(observer);
     ++m_refreshCount;
 }
 

@@ -113,7 +113,7 @@ private:
     void OnAbout();
     void OnMonthTable();
     // The open chart window shows the day the report shows.
-    void RefreshChart();
+    void RefreshChart(const places::Observer& observer);
     void OpenStoreLink(unsigned stringId);
 
     // The window's state.

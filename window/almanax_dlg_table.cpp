@@ -13,14 +13,13 @@ void CAlmanaxDlg::OnMonthTable() {
 
 void CAlmanaxDlg::OnChart() {
     if (m_chartWindow == nullptr) m_chartWindow = new DayChartDlg(this);
-    RefreshChart();
+    RefreshChart(Observer());
     m_chartWindow->Show();
     m_chartWindow->Raise();
 }
 
-void CAlmanaxDlg::RefreshChart() {
+void CAlmanaxDlg::RefreshChart(const places::Observer& observer) {
     if (m_chartWindow == nullptr || !m_day.report.ephemerisValid) return;
-    const places::Observer observer = Observer();
     const almanac::DayLight light = almanac::ComputeDayLight(m_day, observer);
     m_chartWindow->ShowDay(m_day, light, observer.zone, m_style);
 }

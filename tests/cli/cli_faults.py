@@ -29,7 +29,6 @@ def run(cli, arguments, stdin=subprocess.DEVNULL, close_stdin=False):
 def main():
     cli = sys.argv[1]
     failures = []
-    cases = []
     with tempfile.TemporaryDirectory() as folder:
         def path(name):
             return os.path.join(folder, name)
